@@ -1,0 +1,1 @@
+#include "database/database_settings_export.h"

@@ -1,0 +1,16 @@
+#pragma once
+
+class InstallationPaths;
+class ExportLocation;
+class GroupNameTable;
+
+/// Dumps the groups and computers tables and exports them. False when either table
+/// could not be exported; the other is still tried. No dump file remains afterwards.
+bool exportDatabaseSettings(InstallationPaths &paths, ExportLocation &location,
+                            GroupNameTable &groupNames);
+
+/// One "Group" row and its setting rows per record of the groups dump; fills \a groupNames.
+bool exportGroupSettings(ExportLocation &location, GroupNameTable &groupNames);
+
+/// One "Computer" row per record of the computers dump, then the ungrouped pool if needed.
+bool exportReservableComputers(ExportLocation &location, const GroupNameTable &groupNames);

@@ -1,0 +1,1 @@
+#include "database/dump_reader.h"

@@ -1,0 +1,1 @@
+#include "database/field_values.h"

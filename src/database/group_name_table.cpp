@@ -1,0 +1,1 @@
+#include "database/group_name_table.h"

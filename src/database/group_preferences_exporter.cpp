@@ -1,0 +1,1 @@
+#include "database/group_preferences_exporter.h"

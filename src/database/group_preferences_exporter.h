@@ -1,0 +1,23 @@
+#pragma once
+
+#include "export/preferences_exporter.h"
+
+/// Writes the "Group" row and the "GroupSetting" rows of one group.
+class GroupPreferencesExporter final : public PreferencesExporter {
+public:
+    /// The ungrouped pool, "KESTRUN UNGROUPED".
+    explicit GroupPreferencesExporter(const QString &exportPath);
+    GroupPreferencesExporter(const QString &exportPath, const QString &groupName);
+
+    void writeGroup();
+    const QString &groupName() const { return m_groupName; }
+
+protected:
+    void writeRowKind() override;
+
+private:
+    QString m_groupName;
+};
+
+/// The group of the computers whose group has no name.
+inline constexpr QLatin1StringView kUngroupedPoolName{"KESTRUN UNGROUPED"};

@@ -1,0 +1,1 @@
+#include "database/res_computer_preferences_exporter.h"

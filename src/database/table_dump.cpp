@@ -1,0 +1,1 @@
+#include "database/table_dump.h"

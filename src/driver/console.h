@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+/// The program's console: standard output, standard error and the final key press.
+/// Every "end of line" is a line end followed by a flush of that stream. Text is
+/// written as UTF-8; tests redirect both streams into buffers with ConsoleCapture.
+namespace Console {
+
+enum class Stream {
+    Out, ///< standard output: guidance, progress, most warnings
+    Err, ///< standard error: stage failures, the failed-load report, runtime errors
+};
+
+/// Writes text without a line end.
+void write(Stream stream, const QString &text);
+/// Writes a line end and flushes the stream.
+void endLine(Stream stream);
+/// Writes text, then a line end, and flushes.
+void writeLine(Stream stream, const QString &text);
+
+inline void out(const QString &text) { write(Stream::Out, text); }
+inline void outLine(const QString &text) { writeLine(Stream::Out, text); }
+inline void err(const QString &text) { write(Stream::Err, text); }
+inline void errLine(const QString &text) { writeLine(Stream::Err, text); }
+
+/// Reads one character from standard input and discards it (end of input counts).
+void waitForKey();
+
+/// While alive, console output goes into two strings instead of the process's streams.
+class Capture {
+public:
+    Capture();
+    ~Capture();
+    Capture(const Capture &) = delete;
+    Capture &operator=(const Capture &) = delete;
+
+    const QString &out() const { return m_out; }
+    const QString &err() const { return m_err; }
+
+private:
+    friend void write(Stream stream, const QString &text);
+    QString m_out;
+    QString m_err;
+    Capture *m_previous = nullptr;
+};
+
+} // namespace Console

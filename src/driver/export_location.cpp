@@ -1,0 +1,42 @@
+#include "driver/export_location.h"
+
+#include "driver/console.h"
+#include "driver/messages.h"
+#include "platform/folders.h"
+
+using namespace Qt::StringLiterals;
+
+QString ExportLocation::exportFolder()
+{
+    if (!m_exportFolder.isEmpty())
+        return m_exportFolder;
+    const std::optional<QString> desktop = Folders::desktopFolder();
+    if (!desktop) {
+        Console::outLine(Messages::desktopExportFolderFailed());
+        return {};
+    }
+    QString folder = *desktop + u"\\KESTRUN_SETTINGS\\"_s;
+    folder.replace(u'\\', u'/');
+    if (Folders::makeFolder(folder) == Folders::MakeFolderResult::PathNotFound) {
+        // No line end: the next console output continues this line.
+        Console::out(Messages::exportFolderNotCreated(folder));
+        return {};
+    }
+    m_exportFolder = folder;
+    return m_exportFolder;
+}
+
+QString ExportLocation::exportFilePath()
+{
+    return exportFolder() + u"kestrunSettings.csv"_s;
+}
+
+QString ExportLocation::groupsDumpPath()
+{
+    return exportFolder() + u"groupsDump.csv"_s;
+}
+
+QString ExportLocation::computersDumpPath()
+{
+    return exportFolder() + u"resComputersDump.csv"_s;
+}

@@ -1,0 +1,68 @@
+#include "driver/installation_paths.h"
+
+#include "driver/console.h"
+#include "driver/messages.h"
+#include "platform/folders.h"
+
+#include <QDir>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kConsoleDataPattern = u"%1/Quillfen/Kestrun/Management Console/"_s;
+// Sub-folders are appended with the native separator.
+const QString kConfigSubFolder = QDir::toNativeSeparators(u"config/"_s);
+const QString kDataSubFolder = QDir::toNativeSeparators(u"data/"_s);
+const QString kLanguagesSubFolder = QDir::toNativeSeparators(u"languages/"_s);
+const QString kDatabaseFile = u"kestrun.db"_s;
+const QString kConsolePreferencesFile = u"ksrManagementConsole.qfp"_s;
+const QString kLocalMessagesFile = u"localmsgs.inf"_s;
+const QString kUserValidationFile = u"ksrUserValidate.inf"_s;
+const QString kServicePreferencesFolder = u"./../Management Service/config/"_s;
+const QString kServicePreferencesFile = u"ksrServer.qfp"_s;
+
+} // namespace
+
+QString InstallationPaths::consoleDataFolder()
+{
+    if (!m_consoleDataFolder.isEmpty())
+        return m_consoleDataFolder;
+    const std::optional<QString> appData = Folders::commonAppDataFolder();
+    if (!appData) {
+        Console::outLine(Messages::programDataPathFailed());
+        return {};
+    }
+    m_consoleDataFolder = QDir::toNativeSeparators(kConsoleDataPattern.arg(*appData));
+    return m_consoleDataFolder;
+}
+
+QString InstallationPaths::configFolder()
+{
+    return consoleDataFolder() + kConfigSubFolder;
+}
+
+QString InstallationPaths::databasePath()
+{
+    return consoleDataFolder() + kDataSubFolder + kDatabaseFile;
+}
+
+QString InstallationPaths::consolePreferencesPath()
+{
+    return configFolder() + kConsolePreferencesFile;
+}
+
+QString InstallationPaths::servicePreferencesPath() const
+{
+    return kServicePreferencesFolder + kServicePreferencesFile;
+}
+
+QString InstallationPaths::localMessagesPath()
+{
+    return consoleDataFolder() + kLanguagesSubFolder + kLocalMessagesFile;
+}
+
+QString InstallationPaths::userValidationPath()
+{
+    return configFolder() + kUserValidationFile;
+}

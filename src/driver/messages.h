@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+
+/// Every text the program prints on the console, in the order the program prints them.
+/// Texts that carry input (paths, values) are joined, never formatted, so that a "%1"
+/// in a value stays as it is.
+namespace Messages {
+
+// Start and paths
+QString programDataPathFailed();
+QString banner(const QString &version);
+QString desktopExportFolderFailed();
+QString exportFolderNotCreated(const QString &folder);
+
+// Preference stage
+QString preferencesLoaded();
+QString preferencesNotLoaded();
+QString consolePreferencesPathWas(const QString &path);
+QString servicePreferencesPathWas(const QString &path);
+QString preferenceStageFailed();
+
+// Branch export
+QString exportFileNotOpened(const QString &path);
+QString localFileNotMapped(const QString &value, const QString &cloudSettingLabel);
+QString welcomeMessageToConfigure();
+QString charactersReplaced(const QString &valueAsWritten, const QString &label);
+
+// Database stage
+QString tableNotDumped(const QString &sqliteMessage);
+QString groupsDumpNotOpened();
+QString groupDataNotWritten(const QString &dumpPath);
+QString computersDumpNotOpened();
+QString computerDataNotWritten(const QString &dumpPath);
+QString databaseStageFailed();
+
+// End of the run
+QString rulesNotExported();
+QString exportDone();
+QString importHint();
+QString exportFailed();
+
+} // namespace Messages

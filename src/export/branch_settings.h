@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+namespace UtilsLib {
+class PortablePreferences;
+}
+class PreferencesExporter;
+
+/// Writes every "BranchSetting" row from the preference store. False when the export
+/// file cannot be opened; a value the cloud service cannot take throws std::runtime_error.
+bool exportBranchSettings(UtilsLib::PortablePreferences &preferences, const QString &exportPath);
+
+// The three stretches of rows, in the order exportBranchSettings writes them.
+void writeClientAndReservationRows(UtilsLib::PortablePreferences &preferences,
+                                   PreferencesExporter &exporter);
+void writeStationHoursSessionRows(UtilsLib::PortablePreferences &preferences,
+                                  PreferencesExporter &exporter);
+void writeSystemAuthorityAppearanceRows(UtilsLib::PortablePreferences &preferences,
+                                        PreferencesExporter &exporter);

@@ -1,0 +1,1 @@
+#include "export/localized_messages.h"

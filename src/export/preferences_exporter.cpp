@@ -1,0 +1,1 @@
+#include "export/preferences_exporter.h"

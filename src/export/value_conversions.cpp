@@ -1,0 +1,1 @@
+#include "export/value_conversions.h"

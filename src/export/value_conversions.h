@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+class PreferencesExporter;
+
+/// Legacy colour (empty, "0", six hex digits or a decimal COLORREF) to "#RRGGBB".
+QString convertColor(const QString &value);
+
+/// The value, or "NO_MAPPING: " + value with an instruction on the console when it names
+/// a local file. An empty value comes back empty.
+QString filterLocalFile(const QString &value, const QString &cloudSettingLabel);
+
+/// Legacy library-system name to the cloud service's ILS type; "SIP2" for any other.
+QString ilsTypeForName(const QString &name);
+
+/// Writes "connector1.type" or "connector2.type" with the ILS type of \a name.
+void writeConnectorType(PreferencesExporter &exporter, int authorityNumber, const QString &name,
+                        const QString &category);
+
+/// Throws std::runtime_error for an authority the cloud service cannot serve.
+void checkValidatingAuthority(const QString &name, int connectionType);
+
+/// "http" for 3, "https" for 4, empty otherwise.
+QString papiProtocolFor(int connectionType);
+
+/// The decimal integer at the start of \a text by atoi rules (white space, sign, digits
+/// up to the first other character, 0 without digits), saturated at the int limits.
+int leadingInteger(QStringView text);
+
+/// leadingInteger(value) × 5, in 64 bits.
+qint64 blocksToMinutes(const QString &value);

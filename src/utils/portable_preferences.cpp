@@ -1,0 +1,7 @@
+#include "utils/portable_preferences.h"
+
+namespace UtilsLib {
+
+PortablePreferences::~PortablePreferences() = default;
+
+} // namespace UtilsLib

@@ -1,0 +1,1 @@
+#include "utils/preference_entry.h"

@@ -1,0 +1,1 @@
+#include "utils/xml_preferences.h"

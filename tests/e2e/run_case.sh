@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# run_case.sh EXE CASE_DIR
+# Runs the real exporter on the installation of one test case and compares its whole
+# console output, exit status and export file with the case's expected/ folder.
+#
+# A case folder holds:
+#   install/        the installation (console/, service/, home/), see scripts/lay-installation
+#   setup.sh        optional, sourced after laying out with ROOT set: changes one thing
+#   expected/       stdout, stderr, status and, when one is written, kestrunSettings.csv
+# Paths in the expected output are written with @ROOT@ for the temporary folder.
+# With UPDATE_GOLDEN=1 the expected/ folder is rewritten from this run instead.
+set -euo pipefail
+exe=$1
+case_dir=$(cd "$2" && pwd)
+repo=$(cd "$(dirname "$0")/../.." && pwd)
+
+ROOT=$(mktemp -d)
+trap 'chmod -R u+w "$ROOT" 2>/dev/null; rm -rf "$ROOT"' EXIT
+"$repo/scripts/lay-installation" "$case_dir/install" "$ROOT"
+
+# The environment of a run; setup.sh may change any of it.
+PROGRAMDATA="$ROOT/ProgramData"
+HOME_DIR="$ROOT/home"
+WORK_DIR="$ROOT/Programs/Kestrun/Management Console"
+EXPORT_FILE="$HOME_DIR/Desktop/KESTRUN_SETTINGS/kestrunSettings.csv"
+if [ -f "$case_dir/setup.sh" ]; then
+    # shellcheck source=/dev/null
+    source "$case_dir/setup.sh"
+fi
+
+inputs_digest() {
+    (cd "$ROOT" && find ProgramData Programs/Kestrun/"Management Service" -type f \
+        -exec sha256sum {} + 2>/dev/null | sort)
+}
+before=$(inputs_digest)
+
+actual=$(mktemp -d)
+trap 'chmod -R u+w "$ROOT" 2>/dev/null; rm -rf "$ROOT" "$actual"' EXIT
+set +e
+(cd "$WORK_DIR" && env -i PATH="$PATH" PROGRAMDATA="$PROGRAMDATA" HOME="$HOME_DIR" \
+    XDG_CONFIG_HOME="$HOME_DIR/.config" LANG=C.UTF-8 "$exe" \
+    </dev/null >"$actual/stdout" 2>"$actual/stderr")
+echo $? >"$actual/status"
+set -e
+
+for stream in stdout stderr; do
+    sed -i "s|$ROOT|@ROOT@|g" "$actual/$stream"
+done
+[ -f "$EXPORT_FILE" ] && cp "$EXPORT_FILE" "$actual/kestrunSettings.csv"
+
+failed=0
+after=$(inputs_digest)
+if [ "$before" != "$after" ]; then
+    echo "FAIL: the run changed its input files"
+    diff <(echo "$before") <(echo "$after") || true
+    failed=1
+fi
+leftovers=$(find "$ROOT" -name groupsDump.csv -o -name resComputersDump.csv)
+if [ -n "$leftovers" ]; then
+    echo "FAIL: dump files remain: $leftovers"
+    failed=1
+fi
+
+if [ "${UPDATE_GOLDEN:-0}" = 1 ]; then
+    rm -rf "$case_dir/expected"
+    mkdir -p "$case_dir/expected"
+    cp "$actual"/* "$case_dir/expected/"
+    echo "expected output of $(basename "$case_dir") rewritten"
+    exit $failed
+fi
+
+for file in stdout stderr status; do
+    if ! cmp -s "$case_dir/expected/$file" "$actual/$file"; then
+        echo "FAIL: $file differs (expected, actual):"
+        diff "$case_dir/expected/$file" "$actual/$file" || true
+        failed=1
+    fi
+done
+if [ -f "$case_dir/expected/kestrunSettings.csv" ] || [ -f "$actual/kestrunSettings.csv" ]; then
+    if ! cmp -s "$case_dir/expected/kestrunSettings.csv" "$actual/kestrunSettings.csv"; then
+        echo "FAIL: the export file differs (expected, actual):"
+        diff <(tr -d '\r' <"$case_dir/expected/kestrunSettings.csv" 2>/dev/null) \
+             <(tr -d '\r' <"$actual/kestrunSettings.csv" 2>/dev/null) || true
+        cmp "$case_dir/expected/kestrunSettings.csv" "$actual/kestrunSettings.csv" || true
+        failed=1
+    fi
+fi
+exit $failed
