@@ -1,1 +1,20 @@
 #include "export/branch_settings.h"
+
+#include "driver/console.h"
+#include "driver/messages.h"
+#include "export/branch_preferences_exporter.h"
+
+bool exportBranchSettings(UtilsLib::PortablePreferences &preferences, const QString &exportPath)
+{
+    BranchPreferencesExporter exporter(exportPath);
+    if (!exporter.isOpen()) {
+        Console::endLine(Console::Stream::Out);
+        Console::outLine(Messages::exportFileNotOpened(exportPath));
+        Console::endLine(Console::Stream::Out);
+        return false;
+    }
+    writeClientAndReservationRows(preferences, exporter);
+    writeStationHoursSessionRows(preferences, exporter);
+    writeSystemAuthorityAppearanceRows(preferences, exporter);
+    return true;
+}

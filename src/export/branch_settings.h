@@ -11,6 +11,12 @@ class PreferencesExporter;
 /// file cannot be opened; a value the cloud service cannot take throws std::runtime_error.
 bool exportBranchSettings(UtilsLib::PortablePreferences &preferences, const QString &exportPath);
 
+/// \a value, or \a replacement when \a value is below 1 (legacy 0 meant "not limited").
+constexpr int replaceBelowOne(int value, int replacement)
+{
+    return value < 1 ? replacement : value;
+}
+
 // The three stretches of rows, in the order exportBranchSettings writes them.
 void writeClientAndReservationRows(UtilsLib::PortablePreferences &preferences,
                                    PreferencesExporter &exporter);
