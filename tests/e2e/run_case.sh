@@ -4,8 +4,10 @@
 # console output, exit status and export file with the case's expected/ folder.
 #
 # A case folder holds:
-#   install/        the installation (console/, service/, home/), see scripts/lay-installation
+#   install/        the installation (console/, service/, home/), see scripts/lay-installation,
+#                   or install.from: a file naming such a folder relative to the case folder
 #   setup.sh        optional, sourced after laying out with ROOT set: changes one thing
+#                   (set_entry / remove_entry below edit a preference file)
 #   expected/       stdout, stderr, status and, when one is written, kestrunSettings.csv
 # Paths in the expected output are written with @ROOT@ for the temporary folder.
 # With UPDATE_GOLDEN=1 the expected/ folder is rewritten from this run instead.
@@ -14,9 +16,35 @@ exe=$1
 case_dir=$(cd "$2" && pwd)
 repo=$(cd "$(dirname "$0")/../.." && pwd)
 
+install_dir="$case_dir/install"
+if [ -f "$case_dir/install.from" ]; then
+    install_dir="$case_dir/$(cat "$case_dir/install.from")"
+fi
 ROOT=$(mktemp -d)
 trap 'chmod -R u+w "$ROOT" 2>/dev/null; rm -rf "$ROOT"' EXIT
-"$repo/scripts/lay-installation" "$case_dir/install" "$ROOT"
+"$repo/scripts/lay-installation" "$install_dir" "$ROOT"
+
+CONSOLE_DIR="$ROOT/ProgramData/Quillfen/Kestrun/Management Console"
+MC_QFP="$CONSOLE_DIR/config/ksrManagementConsole.qfp"
+MS_QFP="$ROOT/Programs/Kestrun/Management Service/config/ksrServer.qfp"
+
+# set_entry FILE NAME VALUE: the entry NAME of a preference file gets VALUE (XML text as
+# written), replacing an entry of exactly that name or adding one before </Settings>.
+set_entry() {
+    ENTRY_NAME=$2 ENTRY_VALUE=$3 awk '
+        BEGIN { name = ENVIRON["ENTRY_NAME"]; value = ENVIRON["ENTRY_VALUE"]
+                start = "<entry name=\047" name "\047" }
+        index($0, start ">") == 1 || index($0, start " ") == 1 { next }
+        /^<\/Settings>/ { print start ">" value "</entry>\r" }
+        { print }' "$1" >"$1.new" && mv "$1.new" "$1"
+}
+# remove_entry FILE NAME
+remove_entry() {
+    ENTRY_NAME=$2 awk '
+        BEGIN { name = ENVIRON["ENTRY_NAME"]; start = "<entry name=\047" name "\047" }
+        index($0, start ">") == 1 || index($0, start " ") == 1 { next }
+        { print }' "$1" >"$1.new" && mv "$1.new" "$1"
+}
 
 # The environment of a run; setup.sh may change any of it.
 PROGRAMDATA="$ROOT/ProgramData"

@@ -1,0 +1,2 @@
+# PROGRAMDATA names no folder: every installation path is relative to the working directory.
+PROGRAMDATA="$ROOT/nowhere"
