@@ -4,6 +4,8 @@
 #include "driver/messages.h"
 #include "platform/folders.h"
 
+#include <QDir>
+
 using namespace Qt::StringLiterals;
 
 QString ExportLocation::exportFolder()
@@ -15,8 +17,9 @@ QString ExportLocation::exportFolder()
         Console::outLine(Messages::desktopExportFolderFailed());
         return {};
     }
-    QString folder = *desktop + u"\\KESTRUN_SETTINGS\\"_s;
-    folder.replace(u'\\', u'/');
+    // The folder is written with "/" throughout. Only native separators become "/": where
+    // the separator is "/" a backslash is an ordinary character of a folder name.
+    const QString folder = QDir::fromNativeSeparators(*desktop) + u"/KESTRUN_SETTINGS/"_s;
     if (Folders::makeFolder(folder) == Folders::MakeFolderResult::PathNotFound) {
         // No line end: the next console output continues this line.
         Console::out(Messages::exportFolderNotCreated(folder));

@@ -1,1 +1,269 @@
 #include "platform/ini_file.h"
+
+#include <QByteArrayView>
+#include <QFile>
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace IniFile {
+namespace {
+
+// The callers' buffers: 256 bytes for one value, 1024 bytes for a whole section.
+constexpr qsizetype kStringBufferSize = 256;
+constexpr qsizetype kSectionBufferSize = 1024;
+
+// Windows-1252 bytes 0x80-0x9F and the characters they stand for. The five bytes the
+// code page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for the control
+// characters of the same number, as the Windows tables have them.
+constexpr std::array<char16_t, 32> kHighControlRange = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+char windows1252Byte(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return static_cast<char>(c);
+    const auto found = std::find(kHighControlRange.begin(), kHighControlRange.end(), c);
+    if (found != kHighControlRange.end())
+        return static_cast<char>(0x80 + (found - kHighControlRange.begin()));
+    return '?';
+}
+
+QByteArray toWindows1252(QStringView text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        // A character beyond the basic plane is one "?", not one per surrogate.
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size()
+            && QChar::isLowSurrogate(text[i + 1].unicode())) {
+            ++i;
+            bytes += '?';
+            continue;
+        }
+        bytes += windows1252Byte(c);
+    }
+    return bytes;
+}
+
+/// The file's text as Windows-1252 bytes; the encoding is told by the first bytes only.
+QByteArray windows1252Text(const QByteArray &fileBytes)
+{
+    struct Mark {
+        QByteArrayView bytes;
+        QStringConverter::Encoding encoding;
+    };
+    static const std::array<Mark, 3> kMarks = {{
+        {"\xEF\xBB\xBF", QStringConverter::Utf8},
+        {"\xFF\xFE", QStringConverter::Utf16LE},
+        {"\xFE\xFF", QStringConverter::Utf16BE},
+    }};
+    for (const Mark &mark : kMarks) {
+        if (!fileBytes.startsWith(mark.bytes))
+            continue;
+        // The mark itself is skipped here; a second one right after it is a character.
+        QStringDecoder decoder(mark.encoding, QStringConverter::Flag::ConvertInitialBom);
+        const QString text = decoder(QByteArrayView(fileBytes).sliced(mark.bytes.size()));
+        return toWindows1252(text);
+    }
+    return fileBytes;
+}
+
+bool isWhitespace(char c)
+{
+    switch (c) {
+    case '\t':
+    case '\n':
+    case '\v':
+    case '\f':
+    case '\r':
+    case '\x1A': // Ctrl-Z, the old end-of-file mark
+    case ' ':
+        return true;
+    default:
+        return false; // NBSP (0xA0) included
+    }
+}
+
+QByteArrayView trimmedStart(QByteArrayView text)
+{
+    while (!text.isEmpty() && isWhitespace(text.front()))
+        text = text.sliced(1);
+    return text;
+}
+
+QByteArrayView trimmedEnd(QByteArrayView text)
+{
+    while (!text.isEmpty() && isWhitespace(text.back()))
+        text.chop(1);
+    return text;
+}
+
+QByteArrayView trimmed(QByteArrayView text)
+{
+    return trimmedEnd(trimmedStart(text));
+}
+
+/// A NUL byte ends the item it stands in; what follows it cannot be seen.
+QByteArray untilNul(QByteArrayView item)
+{
+    const qsizetype nul = item.indexOf('\0');
+    return (nul < 0 ? item : item.first(nul)).toByteArray();
+}
+
+bool namesMatch(QByteArrayView a, QByteArrayView b)
+{
+    // Only A-Z and a-z are folded; every other byte must be the same.
+    const auto fold = [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; };
+    return a.size() == b.size()
+        && std::equal(a.begin(), a.end(), b.begin(),
+                      [fold](char x, char y) { return fold(x) == fold(y); });
+}
+
+const Section *findSection(const Contents &contents, QByteArrayView name)
+{
+    // Only the first section of that name counts; later ones are never searched.
+    const auto found = std::find_if(contents.begin(), contents.end(), [name](const Section &s) {
+        return namesMatch(s.name, name);
+    });
+    return found == contents.end() ? nullptr : &*found;
+}
+
+QByteArray withoutQuotes(QByteArray value)
+{
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'')
+        && value.back() == value.front())
+        return value.sliced(1, value.size() - 2);
+    return value;
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+} // namespace
+
+Contents parse(const QByteArray &fileBytes)
+{
+    const QByteArray text = windows1252Text(fileBytes);
+    Contents contents;
+    const auto isLineEnd = [](char c) { return c == '\r' || c == '\n'; };
+    qsizetype pos = 0;
+    while (pos < text.size()) {
+        qsizetype end = pos;
+        while (end < text.size() && !isLineEnd(text[end]))
+            ++end;
+        const QByteArrayView line = trimmed(QByteArrayView(text).sliced(pos, end - pos));
+        pos = end;
+        while (pos < text.size() && isLineEnd(text[pos]))
+            ++pos;
+        if (line.isEmpty())
+            continue;
+
+        const qsizetype close = line.lastIndexOf(']');
+        if (line.front() == '[' && close > 0) {
+            // Text after the last "]" is ignored.
+            contents.append(Section{untilNul(trimmed(line.sliced(1, close - 1))), {}});
+            continue;
+        }
+        if (contents.isEmpty())
+            contents.append(Section{}); // lines before the first header
+
+        Entry entry;
+        const qsizetype equals = line.indexOf('=');
+        if (equals < 0) {
+            entry.name = untilNul(line);
+        } else {
+            entry.name = untilNul(trimmedEnd(line.first(equals)));
+            entry.value = untilNul(trimmedStart(line.sliced(equals + 1)));
+            entry.hasValue = true;
+        }
+        QList<Entry> &entries = contents.back().entries;
+        // Of two nameless entries in a row only the first is kept.
+        if (entry.name.isEmpty() && !entries.isEmpty() && entries.back().name.isEmpty())
+            continue;
+        entries.append(std::move(entry));
+    }
+    return contents;
+}
+
+QByteArray readString(const Contents &contents, const QByteArray &section,
+                      const QByteArray &key, const QByteArray &defaultValue)
+{
+    QByteArray result;
+    const Section *found = findSection(contents, trimmed(section));
+    const QByteArrayView wantedKey = trimmed(key);
+    const Entry *entry = nullptr;
+    if (found) {
+        const auto it = std::find_if(found->entries.begin(), found->entries.end(),
+                                     [wantedKey](const Entry &e) {
+                                         return namesMatch(e.name, wantedKey);
+                                     });
+        if (it != found->entries.end())
+            entry = &*it;
+    }
+    if (entry && entry->hasValue) {
+        result = withoutQuotes(entry->value);
+    } else {
+        // The default loses its trailing spaces (spaces only) before its quotes.
+        QByteArray fallback = defaultValue;
+        while (fallback.endsWith(' '))
+            fallback.chop(1);
+        result = withoutQuotes(fallback);
+    }
+    result.truncate(kStringBufferSize - 1);
+    return result;
+}
+
+QByteArrayList readSection(const Contents &contents, const QByteArray &section)
+{
+    const Section *found = findSection(contents, section);
+    if (!found)
+        return {};
+
+    // The entries go into the caller's buffer as zero-terminated strings followed by one
+    // more zero. When they do not fit, the buffer keeps as much as fits in all but its
+    // last two bytes, the last string cut short.
+    QByteArray packed;
+    for (const Entry &entry : found->entries) {
+        if (entry.name.startsWith(';'))
+            continue;
+        QByteArray line = entry.hasValue ? entry.name + '=' + entry.value : entry.name;
+        // An empty string would end the list for the reader; such an entry (a name hidden
+        // by a NUL byte, with no "=") holds nothing to report.
+        if (line.isEmpty())
+            continue;
+        packed += line;
+        packed += '\0';
+    }
+    if (packed.size() + 1 > kSectionBufferSize)
+        packed.truncate(kSectionBufferSize - 2);
+    QByteArrayList lines = packed.split('\0');
+    if (!lines.isEmpty() && lines.back().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+QByteArray readString(const QString &path, const QByteArray &section, const QByteArray &key,
+                      const QByteArray &defaultValue)
+{
+    return readString(parse(fileBytes(path)), section, key, defaultValue);
+}
+
+QByteArrayList readSection(const QString &path, const QByteArray &section)
+{
+    return readSection(parse(fileBytes(path)), section);
+}
+
+} // namespace IniFile

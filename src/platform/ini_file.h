@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayList>
+#include <QList>
 #include <QString>
 
 /// Reads INI files the way the Windows profile functions do. Names, values and section
@@ -18,5 +19,28 @@ QByteArray readString(const QString &path, const QByteArray &section, const QByt
 /// string per entry in file order, leaving out entries whose name starts with ";".
 /// Empty when the file or the section is missing.
 QByteArrayList readSection(const QString &path, const QByteArray &section);
+
+struct Entry {
+    QByteArray name;
+    QByteArray value;
+    bool hasValue = false; ///< the line had an "="
+};
+
+struct Section {
+    QByteArray name;
+    QList<Entry> entries;
+};
+
+/// A whole file, its sections in file order; lines before the first header form a
+/// section with an empty name.
+using Contents = QList<Section>;
+
+/// The sections of a file given as its bytes (byte-order mark included).
+Contents parse(const QByteArray &fileBytes);
+
+/// readString and readSection over contents already parsed.
+QByteArray readString(const Contents &contents, const QByteArray &section,
+                      const QByteArray &key, const QByteArray &defaultValue = {});
+QByteArrayList readSection(const Contents &contents, const QByteArray &section);
 
 } // namespace IniFile

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QByteArray>
 #include <QtGlobal>
 
 #include <clocale>
