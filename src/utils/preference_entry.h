@@ -15,6 +15,8 @@ struct PreferenceEntry {
 
     /// The entry's line of the preference file, without a line end.
     QString toXml(const HexCodec &codec) const;
+
+    friend bool operator==(const PreferenceEntry &, const PreferenceEntry &) = default;
 };
 
 } // namespace UtilsLib

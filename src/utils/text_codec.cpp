@@ -1,1 +1,7 @@
-// placeholder
+#include "utils/text_codec.h"
+
+namespace UtilsLib {
+
+TextCodec::~TextCodec() = default;
+
+} // namespace UtilsLib

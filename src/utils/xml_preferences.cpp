@@ -1,1 +1,370 @@
 #include "utils/xml_preferences.h"
+
+#include "utils/time_units.h"
+#include "utils/xml_preferences_file_parser.h"
+#include "utils/xml_preferences_writer.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMutexLocker>
+#include <QUrl>
+#include <QXmlStreamReader>
+
+#include <algorithm>
+#include <stdexcept>
+
+using namespace Qt::StringLiterals;
+
+namespace UtilsLib {
+
+namespace {
+
+constexpr char kGetAllMessage[] = "XmlPreferences::getAll() not implemented";
+// A store of this type takes its type from the name of the file it loads.
+constexpr QLatin1StringView kSampleSettingsType{"Sample Settings"};
+
+constexpr qint64 kReadChunkSize = 4096;
+// The reader caps what one entity reference expands to, but not how often a document
+// uses one: a few kilobytes of references to a long entity would expand to gigabytes.
+// A document that declares entities may therefore hold only so many references.
+constexpr qint64 kMaxExpandedCharacters = 16 * 1024 * 1024;
+
+/// A plain path is used as it stands; only a "file:" URL is turned into its local path.
+QString localPath(const QString &path)
+{
+    const QUrl url(path);
+    if (url.scheme() == u"file"_s)
+        return url.toLocalFile();
+    return path;
+}
+
+/// The file name of \a path up to its last ".", or the whole file name without one.
+QString fileNameWithoutLastExtension(const QString &path)
+{
+    const QString fileName = QFileInfo(path).fileName();
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    return dot < 0 ? fileName : fileName.left(dot);
+}
+
+/// Every "&" in \a bytes that may begin a reference to a declared entity: all but the
+/// character references and the five predefined entities. A reference cut by the end of
+/// the chunk is counted, which errs on the safe side.
+qint64 countEntityReferences(const QByteArray &bytes)
+{
+    static constexpr const char *kPredefined[] = {"amp;", "lt;", "gt;", "quot;", "apos;"};
+    qint64 count = 0;
+    for (qsizetype at = bytes.indexOf('&'); at >= 0; at = bytes.indexOf('&', at + 1)) {
+        const QByteArrayView rest = QByteArrayView(bytes).sliced(at + 1);
+        if (rest.startsWith('#'))
+            continue;
+        const bool predefined = std::any_of(std::begin(kPredefined), std::end(kPredefined),
+                                            [&rest](const char *name) { return rest.startsWith(name); });
+        if (!predefined)
+            ++count;
+    }
+    return count;
+}
+
+} // namespace
+
+XmlPreferences::XmlPreferences(const QString &type)
+    : m_type(type)
+{
+}
+
+XmlPreferences::XmlPreferences(const XmlPreferences &other)
+    : PortablePreferences(other)
+{
+    const QMutexLocker locker(&other.m_lock);
+    m_type = other.m_type;
+    m_entries = other.m_entries;
+}
+
+XmlPreferences &XmlPreferences::operator=(const XmlPreferences &other)
+{
+    if (this == &other)
+        return *this;
+    QString type;
+    QMap<QString, PreferenceEntry> entries;
+    {
+        const QMutexLocker locker(&other.m_lock);
+        type = other.m_type;
+        entries = other.m_entries;
+    }
+    // The two locks are never held together, so two stores assigned to each other on
+    // two threads cannot deadlock.
+    const QMutexLocker locker(&m_lock);
+    m_type = std::move(type);
+    m_entries = std::move(entries);
+    return *this;
+}
+
+XmlPreferences::~XmlPreferences() = default;
+
+QString XmlPreferences::entryKey(const QString &name)
+{
+    return name.toUpper();
+}
+
+void XmlPreferences::setString(const QString &name, const QString &value)
+{
+    setEntry(name, value, QString(), false);
+}
+
+void XmlPreferences::setInt(const QString &name, int value)
+{
+    setInt(name, value, QString());
+}
+
+QString XmlPreferences::getString(const QString &name, const QString &defaultValue)
+{
+    return findEntry(name, defaultValue, QString()).value;
+}
+
+int XmlPreferences::getInt(const QString &name, int defaultValue)
+{
+    return getInt(name, defaultValue, QString());
+}
+
+void XmlPreferences::remove(const QString &name)
+{
+    const QMutexLocker locker(&m_lock);
+    m_entries.remove(entryKey(name));
+}
+
+void XmlPreferences::removeFile()
+{
+    QFile::remove(path());
+}
+
+bool XmlPreferences::save()
+{
+    return saveAs(path());
+}
+
+bool XmlPreferences::load(const QString &path, bool acceptFailure)
+{
+    const QString filePath = localPath(path);
+    {
+        const QMutexLocker locker(&m_lock);
+        m_path = filePath;
+        if (m_type == kSampleSettingsType)
+            m_type = fileNameWithoutLastExtension(filePath);
+    }
+
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return acceptFailure;
+    return parse(&file) || acceptFailure;
+}
+
+bool XmlPreferences::setAll(const ValueMap &values, const QString &path)
+{
+    const QMutexLocker locker(&m_lock);
+    if (!path.isEmpty())
+        load(path, true);
+    for (auto it = values.constBegin(); it != values.constEnd(); ++it)
+        setEntry(it.key(), it.value().toString(), QString(), false);
+    return true;
+}
+
+PortablePreferences::ValueMap XmlPreferences::getAll()
+{
+    throw std::runtime_error(kGetAllMessage);
+}
+
+void XmlPreferences::setEntry(const QString &name, const QString &value, const QString &units,
+                              bool encrypted)
+{
+    const QMutexLocker locker(&m_lock);
+    m_entries.insert(entryKey(name), PreferenceEntry{name, value, units, encrypted});
+}
+
+void XmlPreferences::setString(const QString &name, const QString &value, bool encrypted)
+{
+    setEntry(name, value, QString(), encrypted);
+}
+
+void XmlPreferences::setInt(const QString &name, int value, const QString &units)
+{
+    setEntry(name, QString::number(value), units, false);
+}
+
+PreferenceEntry XmlPreferences::findEntry(const QString &name, const QString &defaultValue,
+                                          const QString &defaultUnits) const
+{
+    const QMutexLocker locker(&m_lock);
+    const auto found = m_entries.constFind(entryKey(name));
+    if (found == m_entries.constEnd())
+        return PreferenceEntry{name, defaultValue, defaultUnits, false};
+    return found.value();
+}
+
+int XmlPreferences::getInt(const QString &name, int defaultValue, const QString &units)
+{
+    const QMutexLocker locker(&m_lock);
+    const PreferenceEntry entry = findEntry(name, QString::number(defaultValue), QString());
+    bool ok = false;
+    int number = entry.value.toInt(&ok, 10);
+    if (!ok)
+        number = 0;
+    try {
+        number = convertUnits(number, entry.units, units);
+    } catch (const std::runtime_error &) {
+        // Without a conversion the number stands as stored; empty units never convert.
+    }
+    return number;
+}
+
+QString XmlPreferences::getUnits(const QString &name) const
+{
+    const QString units = findEntry(name, QString(), QString()).units;
+    return units.isEmpty() ? u"unknown"_s : units;
+}
+
+void XmlPreferences::renameEntry(const QString &oldName, const QString &newName,
+                                 bool createIfMissing, const QString &defaultValue,
+                                 const QString &defaultUnits)
+{
+    const QMutexLocker locker(&m_lock);
+    const PreferenceEntry old = findEntry(oldName, QString(), QString());
+    if (!old.value.isEmpty()) {
+        const QString storedName = newName.toUpper();
+        setEntry(storedName, old.value, old.units, false);
+        // Renaming to a name of the same key only changes the stored name.
+        if (entryKey(storedName) != entryKey(oldName))
+            remove(oldName);
+    } else if (createIfMissing) {
+        setEntry(newName, defaultValue, defaultUnits, false);
+    }
+}
+
+bool XmlPreferences::saveAs(const QString &path)
+{
+    const QMutexLocker locker(&m_lock);
+    m_path = path;
+
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir(folder).exists())
+        QDir().mkpath(folder);
+
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const QByteArray bytes = toXml(u"\r\n"_s).toUtf8();
+    // A file that could not be written whole (a full disk) is not reported as saved.
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        return false;
+    file.close();
+    return true;
+}
+
+QString XmlPreferences::type() const
+{
+    const QMutexLocker locker(&m_lock);
+    return m_type;
+}
+
+void XmlPreferences::setType(const QString &type)
+{
+    const QMutexLocker locker(&m_lock);
+    m_type = type;
+}
+
+QString XmlPreferences::path() const
+{
+    const QMutexLocker locker(&m_lock);
+    return m_path;
+}
+
+int XmlPreferences::count() const
+{
+    const QMutexLocker locker(&m_lock);
+    return static_cast<int>(m_entries.size());
+}
+
+bool XmlPreferences::contains(const QString &name) const
+{
+    const QMutexLocker locker(&m_lock);
+    return std::any_of(m_entries.cbegin(), m_entries.cend(),
+                       [&name](const PreferenceEntry &entry) { return entry.name == name; });
+}
+
+QMap<QString, QString> XmlPreferences::entries() const
+{
+    const QMutexLocker locker(&m_lock);
+    QMap<QString, QString> byName;
+    for (const PreferenceEntry &entry : m_entries)
+        byName.insert(entry.name, entry.value);
+    return byName;
+}
+
+void XmlPreferences::clear()
+{
+    const QMutexLocker locker(&m_lock);
+    m_entries.clear();
+    m_type = QString();
+}
+
+QString XmlPreferences::toXml(const QString &lineEnd) const
+{
+    const QMutexLocker locker(&m_lock);
+    return preferencesDocument(m_type, m_entries, lineEnd);
+}
+
+bool XmlPreferences::parse(QIODevice *input)
+{
+    if (input == nullptr)
+        return false;
+
+    const QMutexLocker locker(&m_lock);
+    QXmlStreamReader reader;
+    XmlPreferencesFileParser handler(*this);
+    bool declaresEntities = false;
+    qint64 references = 0;
+    const auto withinExpansionBudget = [&] {
+        return !declaresEntities
+            || references <= kMaxExpandedCharacters / std::max(1, reader.entityExpansionLimit());
+    };
+
+    // The document is fed in chunks so that the references can be counted before the
+    // reader expands them. The reader never reads an external entity or DTD.
+    for (;;) {
+        switch (reader.readNext()) {
+        case QXmlStreamReader::Invalid: {
+            if (reader.error() != QXmlStreamReader::PrematureEndOfDocumentError)
+                return false;
+            const QByteArray chunk = input->read(kReadChunkSize);
+            if (chunk.isEmpty())
+                return false;
+            references += countEntityReferences(chunk);
+            if (!withinExpansionBudget())
+                return false;
+            reader.addData(chunk);
+            break;
+        }
+        case QXmlStreamReader::DTD:
+            declaresEntities = !reader.entityDeclarations().isEmpty();
+            if (!withinExpansionBudget())
+                return false;
+            break;
+        case QXmlStreamReader::StartElement:
+            handler.startElement(reader.qualifiedName(), reader.attributes());
+            break;
+        case QXmlStreamReader::Characters:
+            handler.characters(reader.text());
+            break;
+        case QXmlStreamReader::EndElement:
+            handler.endElement();
+            break;
+        case QXmlStreamReader::EndDocument:
+            return true;
+        default:
+            break; // declarations, comments and processing instructions carry no setting
+        }
+    }
+}
+
+} // namespace UtilsLib

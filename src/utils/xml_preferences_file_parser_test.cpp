@@ -1,0 +1,210 @@
+#include "utils/xml_preferences.h"
+
+#include "support/test_files.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using UtilsLib::XmlPreferences;
+
+namespace {
+
+class XmlPreferencesFileTest : public testing::Test {
+protected:
+    /// Writes \a contents to a file of the temporary folder and returns its path.
+    QString file(const QString &name, const QByteArray &contents)
+    {
+        const QString path = m_dir.filePath(name);
+        writeTestFile(path, contents);
+        return path;
+    }
+
+    QTemporaryDir m_dir;
+    XmlPreferences m_store{u"MC Config"_s};
+};
+
+} // namespace
+
+TEST_F(XmlPreferencesFileTest, ReadsEveryEntryElementWithItsWholeCharacterData)
+{
+    const QString path = file(u"s.qfp"_s, R"(<?xml version="1.0"?>
+<!DOCTYPE Settings [<!ENTITY who "A &amp; B">]>
+<Settings><version>1.1</version><type>Ignored</type>
+<group><entry name='Deep' units='Minutes'>30</entry></group>
+<entry name='Pieces'>a&amp;b&#x41;&who;<!-- note -->c<![CDATA[<d>]]></entry>
+<entry name='Split' encrypted='1'>3<!-- x -->4a6</entry>
+<entry name='Plain' encrypted='yes'>34a6</entry>
+<entry name='Nested'>before<b>inner</b>after</entry>
+<entry name='Empty'/>
+<entry units='hours'>no name</entry>
+<entry name='Lines'>one
+two</entry>
+</Settings>
+)"_ba);
+    ASSERT_TRUE(m_store.load(path, false));
+    const struct {
+        QString name;
+        QString value;
+        QString units;
+        bool encrypted;
+    } expected[] = {
+        {u"Deep"_s, u"30"_s, u"Minutes"_s, false},
+        {u"Pieces"_s, u"a&bAA & Bc<d>"_s, QString(), false},
+        {u"Split"_s, u"Az"_s, QString(), true},
+        {u"Plain"_s, u"34a6"_s, QString(), false},
+        {u"Nested"_s, u"beforeinner"_s, QString(), false},
+        {u"Empty"_s, QString(), QString(), false},
+        {QString(), u"no name"_s, u"hours"_s, false},
+        {u"Lines"_s, u"one\ntwo"_s, QString(), false},
+    };
+    EXPECT_EQ(m_store.count(), int(std::size(expected)));
+    EXPECT_EQ(m_store.type(), u"MC Config"_s);
+    for (const auto &e : expected) {
+        SCOPED_TRACE(e.name.toStdString());
+        EXPECT_EQ(m_store.findEntry(e.name, u"absent"_s, QString()),
+                  (UtilsLib::PreferenceEntry{e.name, e.value, e.units, e.encrypted}));
+    }
+}
+
+TEST_F(XmlPreferencesFileTest, LaterFileReplacesEntriesOfTheSameNameInAnyCase)
+{
+    const QString first = file(u"first.qfp"_s, R"(<Settings>
+<entry name='General: Session Length' units='minutes'>30</entry>
+<entry name='Only First'>kept</entry>
+<entry name='Secret' encrypted='1'>34a6</entry>
+</Settings>)"_ba);
+    const QString second = file(u"second.qfp"_s, R"(<Settings>
+<entry name='GENERAL: session length'>45</entry>
+<entry name='secret' units='hours'>34a6</entry>
+</Settings>)"_ba);
+    ASSERT_TRUE(m_store.load(first, false));
+    ASSERT_TRUE(m_store.load(second, false));
+    EXPECT_EQ(m_store.path(), second);
+    EXPECT_EQ(m_store.count(), 3);
+    EXPECT_EQ(m_store.findEntry(u"general: session length"_s, QString(), QString()),
+              (UtilsLib::PreferenceEntry{u"GENERAL: session length"_s, u"45"_s, QString(), false}));
+    EXPECT_EQ(m_store.findEntry(u"SECRET"_s, QString(), QString()),
+              (UtilsLib::PreferenceEntry{u"secret"_s, u"34a6"_s, u"hours"_s, false}));
+    EXPECT_EQ(m_store.getString(u"only first"_s, QString()), u"kept"_s);
+}
+
+TEST_F(XmlPreferencesFileTest, KeepsEntriesCompletedBeforeAParseError)
+{
+    const struct {
+        const char *name;
+        QByteArray contents;
+    } cases[] = {
+        {"truncated", "<Settings><entry name='a'>1</entry><entry name='b'>2</entry><entry name='c'>3"},
+        {"mismatched tag", "<Settings><entry name='a'>1</entry><entry name='b'>2</entry></Setting>"},
+        {"content after the root", "<Settings><entry name='a'>1</entry><entry name='b'>2</entry></Settings><x/>"},
+        {"undeclared entity", "<Settings><entry name='a'>1</entry><entry name='b'>2</entry><entry name='c'>&x;</entry>"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        XmlPreferences store(u"MC Config"_s);
+        store.setString(u"earlier"_s, u"e"_s);
+        const QString path = file(u"broken.qfp"_s, c.contents);
+        EXPECT_FALSE(store.load(path, false));
+        EXPECT_EQ(store.entries(), (QMap<QString, QString>{{u"earlier"_s, u"e"_s}, {u"a"_s, u"1"_s}, {u"b"_s, u"2"_s}}));
+        EXPECT_TRUE(store.load(path, true));
+    }
+    for (const QByteArray &contents : {QByteArray(), "   "_ba, "not xml"_ba}) {
+        EXPECT_FALSE(m_store.load(file(u"empty.qfp"_s, contents), false));
+    }
+}
+
+TEST_F(XmlPreferencesFileTest, MissingFileLeavesTheStoreUnchanged)
+{
+    m_store.setString(u"Kept"_s, u"1"_s);
+    const QString missing = m_dir.filePath(u"missing.qfp"_s);
+    EXPECT_FALSE(m_store.load(missing, false));
+    EXPECT_TRUE(m_store.load(missing, true));
+    EXPECT_EQ(m_store.entries(), (QMap<QString, QString>{{u"Kept"_s, u"1"_s}}));
+    EXPECT_EQ(m_store.path(), missing);
+}
+
+TEST_F(XmlPreferencesFileTest, TakesTheEncodingFromTheDocument)
+{
+    const QString text = u"<?xml version=\"1.0\" encoding=\"utf-16\"?><S><entry name='é'>日本</entry></S>"_s;
+    QByteArray utf16("\xFF\xFE");
+    utf16.append(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+    const struct {
+        const char *name;
+        QByteArray contents;
+        QString entryName;
+        QString value;
+    } cases[] = {
+        {"UTF-8 with byte-order mark", "\xEF\xBB\xBF<S><entry name='n'>\xC3\xA9</entry></S>", u"n"_s, u"é"_s},
+        {"UTF-8 without", "<?xml version=\"1.0\" encoding=\"utf-8\" ?><S><entry name='n'>\xC3\xA9</entry></S>", u"n"_s, u"é"_s},
+        {"Latin-1", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><S><entry name='n'>\xE9</entry></S>", u"n"_s, u"é"_s},
+        {"UTF-16", utf16, u"É"_s, u"日本"_s},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        XmlPreferences store(u"MC Config"_s);
+        ASSERT_TRUE(store.load(file(u"encoded.qfp"_s, c.contents), false));
+        EXPECT_EQ(store.getString(c.entryName, u"absent"_s), c.value);
+    }
+}
+
+TEST_F(XmlPreferencesFileTest, UsesAPlainPathAsItStandsAndAFileUrlAsItsLocalPath)
+{
+    const QByteArray contents = "<S><entry name='n'>v</entry></S>";
+    for (const QString &name : {u"a#b.qfp"_s, u"a%20b.qfp"_s, u"a?b.qfp"_s}) {
+        SCOPED_TRACE(name.toStdString());
+        XmlPreferences store(u"MC Config"_s);
+        const QString path = file(name, contents);
+        EXPECT_TRUE(store.load(path, false));
+        EXPECT_EQ(store.path(), path);
+        EXPECT_EQ(store.getString(u"n"_s, QString()), u"v"_s);
+    }
+    const QString spaced = file(u"with space.qfp"_s, contents);
+    EXPECT_TRUE(m_store.load(QUrl::fromLocalFile(spaced).toString(QUrl::FullyEncoded), false));
+    EXPECT_EQ(m_store.path(), spaced);
+
+    XmlPreferences sample(u"Sample Settings"_s);
+    sample.load(m_dir.filePath(u"ksrServer.old.qfp"_s), true);
+    EXPECT_EQ(sample.type(), u"ksrServer.old"_s);
+}
+
+TEST_F(XmlPreferencesFileTest, NeverReadsExternalEntities)
+{
+    file(u"secret.txt"_s, "SECRET");
+    const QString path = file(u"external.qfp"_s, R"(<?xml version="1.0"?>
+<!DOCTYPE Settings SYSTEM "secret.dtd" [<!ENTITY ext SYSTEM "secret.txt">]>
+<Settings><entry name='n'>a&ext;b</entry></Settings>)"_ba);
+    m_store.load(path, false);
+    EXPECT_EQ(m_store.getString(u"n"_s, QString()), u"ab"_s);
+}
+
+TEST_F(XmlPreferencesFileTest, RejectsRunawayEntityExpansionQuickly)
+{
+    QByteArray nested = "<?xml version=\"1.0\"?>\n<!DOCTYPE S [\n<!ENTITY lol0 \"lol\">\n";
+    for (int level = 1; level <= 9; ++level)
+        nested += "<!ENTITY lol" + QByteArray::number(level) + " \""
+            + QByteArray("&lol" + QByteArray::number(level - 1) + ";").repeated(10) + "\">\n";
+    nested += "]>\n<S><entry name='a'>1</entry><entry name='b'>&lol9;</entry></S>\n";
+
+    QByteArray repeated = "<!DOCTYPE S [<!ENTITY a \"" + QByteArray(4000, 'A') + "\">]>\n<S><entry name='a'>1</entry><entry name='b'>";
+    repeated += QByteArray("&a;").repeated(20000) + "</entry></S>\n";
+
+    for (const QByteArray &contents : {nested, repeated}) {
+        XmlPreferences store(u"MC Config"_s);
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_FALSE(store.load(file(u"laughs.qfp"_s, contents), false));
+        EXPECT_LT(timer.elapsed(), 2000);
+        EXPECT_EQ(store.getString(u"a"_s, QString()), u"1"_s);
+        EXPECT_EQ(store.count(), 1);
+    }
+
+    // Entities used with measure still read.
+    const QString modest = file(u"modest.qfp"_s, "<!DOCTYPE S [<!ENTITY a \"" + QByteArray(4000, 'A') + "\">]>\n<S><entry name='b'>"
+                                                     + QByteArray("&a;").repeated(100) + "</entry></S>\n");
+    ASSERT_TRUE(m_store.load(modest, false));
+    EXPECT_EQ(m_store.getString(u"b"_s, QString()), QString(400000, u'A'));
+}
