@@ -1,1 +1,37 @@
 #include "database/group_preferences_exporter.h"
+
+#include "export/export_constants.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+/// The label under which a group name is refused or reported.
+constexpr QLatin1StringView kGroupSettingLabel{"Group Setting"};
+
+} // namespace
+
+GroupPreferencesExporter::GroupPreferencesExporter(const QString &exportPath)
+    : GroupPreferencesExporter(exportPath, kUngroupedPoolName.toString())
+{
+}
+
+GroupPreferencesExporter::GroupPreferencesExporter(const QString &exportPath,
+                                                   const QString &groupName)
+    : PreferencesExporter(exportPath), m_groupName(groupName)
+{
+}
+
+void GroupPreferencesExporter::writeGroup()
+{
+    validateValue(m_groupName, kGroupSettingLabel.toString());
+    write(u"Group"_s + kFieldSeparator + quoteValue(m_groupName));
+    endRow();
+}
+
+void GroupPreferencesExporter::writeRowKind()
+{
+    // Every setting row of a group names the group, so the name is checked on every row.
+    validateValue(m_groupName, kGroupSettingLabel.toString());
+    write(u"GroupSetting"_s + kFieldSeparator + quoteValue(m_groupName) + kFieldSeparator);
+}

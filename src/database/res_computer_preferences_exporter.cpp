@@ -1,1 +1,33 @@
 #include "database/res_computer_preferences_exporter.h"
+
+#include "export/export_constants.h"
+
+using namespace Qt::StringLiterals;
+
+ResComputerPreferencesExporter::ResComputerPreferencesExporter(const QString &exportPath)
+    : PreferencesExporter(exportPath)
+{
+}
+
+void ResComputerPreferencesExporter::writeComputer(const QString &name,
+                                                   const QString &description,
+                                                   const QString &location,
+                                                   const QString &groupName,
+                                                   const QString &status)
+{
+    // Every field is checked before anything of the row is written; the status is one of
+    // the exporter's own texts.
+    validateValue(name, u"Reservable Computer Name"_s);
+    validateValue(description, u"Reservable Computer Description"_s);
+    validateValue(location, u"Reservable Computer Location"_s);
+    validateValue(groupName, u"Reservable Computer Group"_s);
+    write(u"Computer"_s + kFieldSeparator + quoteValue(name) + kFieldSeparator
+          + quoteValue(description) + kFieldSeparator + quoteValue(location) + kFieldSeparator
+          + quoteValue(groupName) + kFieldSeparator + quoteValue(status));
+    endRow();
+}
+
+void ResComputerPreferencesExporter::writeRowKind()
+{
+    // Computer rows are written whole by writeComputer; this exporter has no setting rows.
+}

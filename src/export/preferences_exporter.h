@@ -43,11 +43,13 @@ protected:
     /// Writes the row kind part of a setting row, separator included.
     virtual void writeRowKind() = 0;
 
-    /// Writes text without a line end.
+    /// Adds text to the row being built, without a line end.
     void write(const QString &text);
-    /// Ends the row with CR LF and flushes it to the file.
+    /// Ends the row with CR LF and writes it whole to the file, flushed. A row abandoned by
+    /// an error before its end never reaches the file.
     void endRow();
 
 private:
     std::unique_ptr<QFile> m_file;
+    QByteArray m_row; ///< the row being built, Latin-1
 };

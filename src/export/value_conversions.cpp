@@ -1,1 +1,178 @@
 #include "export/value_conversions.h"
+
+#include "driver/console.h"
+#include "driver/messages.h"
+#include "export/export_constants.h"
+#include "export/preferences_exporter.h"
+
+#include <QUrl>
+
+#include <algorithm>
+#include <array>
+#include <limits>
+#include <stdexcept>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct IlsType {
+    QLatin1StringView legacyName;
+    QLatin1StringView ilsType;
+};
+
+// clang-format off
+constexpr std::array kIlsTypes{
+    IlsType{"Auto-Graphics Verso"_L1,                "AUTO_GRAPHICS_VERSO"_L1},
+    IlsType{"Evergreen"_L1,                          "EVERGREEN"_L1},
+    IlsType{"Innovative Patron API"_L1,              "INNOVATIVE_PATRON_API"_L1},
+    IlsType{"OCLC (Amlib)"_L1,                       "OCLC_AMLIB"_L1},
+    IlsType{"OCLC WorldShare"_L1,                    "OCLC_WORLD_SHARE"_L1},
+    IlsType{"SirsiDynix - Horizon Enhanced 7.4+"_L1, "SIRSI_DYNIX_HORIZON_ENHANCED_7_4_PLUS"_L1},
+    IlsType{"Symphony"_L1,                           "SIRSI_DYNIX_SYMPHONY"_L1},
+    IlsType{"TLC - LS Enhanced SIP 2"_L1,            "TLC_LIBRARY_SOLUTION"_L1},
+    IlsType{"GIS - Polaris"_L1,                      "INNOVATIVE_POLARIS"_L1},
+};
+// clang-format on
+constexpr QLatin1StringView kDefaultIlsType{"SIP2"};
+
+/// Names of authorities the cloud service cannot serve, matched anywhere in the name.
+constexpr std::array kUnsupportedAuthorityMarkers{
+    QLatin1StringView{"LDAP Server"},
+    QLatin1StringView{"AAM"},
+    QLatin1StringView{"Follett"},
+    QLatin1StringView{"None"},
+};
+constexpr QLatin1StringView kUnsupportedAuthorityType{
+    "Validating Authority type is NOT SUPPORTED in Nimbrel Reservation Service: "};
+constexpr QLatin1StringView kUnsupportedTelnetConnection{
+    "Validating Authority using telnet connection is NOT SUPPORTED in Nimbrel Reservation "
+    "Service: "};
+
+constexpr int kTelnetConnection = 1;
+constexpr int kHttpConnection = 3;
+constexpr int kHttpsConnection = 4;
+
+bool isCWhiteSpace(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\v' || c == u'\f' || c == u'\r';
+}
+
+} // namespace
+
+QString convertColor(const QString &value)
+{
+    if (value.isEmpty())
+        return {};
+    if (value == u"0")
+        return u"#000000"_s;
+    // Six characters are already RRGGBB, taken as they stand (even six decimal digits).
+    if (value.size() == 6)
+        return u'#' + value;
+    // Otherwise a COLORREF in decimal: red in the low byte, then green, then blue.
+    bool ok = false;
+    int colorRef = value.toInt(&ok, 10);
+    if (!ok)
+        colorRef = 0;
+    const auto byteAt = [colorRef](int shift) {
+        return QString::number((static_cast<unsigned>(colorRef) >> shift) & 0xFFu, 16)
+            .toUpper()
+            .rightJustified(2, u'0');
+    };
+    return u'#' + byteAt(0) + byteAt(8) + byteAt(16);
+}
+
+QString filterLocalFile(const QString &value, const QString &cloudSettingLabel)
+{
+    // An empty value names nothing; callers fall back to another setting on it.
+    if (value.isEmpty())
+        return value;
+    QString candidate = value;
+    if (value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"'))
+        candidate = value.mid(1, value.size() - 2);
+    const QString scheme = QUrl(candidate).scheme();
+    // No scheme is a plain path; a one-letter scheme is a drive letter (C:\page.htm).
+    const bool isLocalFile = scheme.isEmpty() || scheme.size() == 1
+        || scheme.compare(u"file"_s, Qt::CaseInsensitive) == 0;
+    if (!isLocalFile)
+        return value;
+    Console::endLine(Console::Stream::Out);
+    Console::outLine(Messages::localFileNotMapped(value, cloudSettingLabel));
+    Console::endLine(Console::Stream::Out);
+    return kNoMappingMarker + value;
+}
+
+QString ilsTypeForName(const QString &name)
+{
+    for (const IlsType &row : kIlsTypes) {
+        if (name == row.legacyName)
+            return row.ilsType.toString();
+    }
+    return kDefaultIlsType.toString();
+}
+
+void writeConnectorType(PreferencesExporter &exporter, int authorityNumber, const QString &name,
+                        const QString &category)
+{
+    const QString prefix = authorityNumber == 2 ? u"connector2"_s : u"connector1"_s;
+    exporter.writeString(ilsTypeForName(name), category, prefix + u".type"_s);
+}
+
+void checkValidatingAuthority(const QString &name, int connectionType)
+{
+    QString message;
+    for (const QLatin1StringView marker : kUnsupportedAuthorityMarkers) {
+        if (name.contains(marker, Qt::CaseSensitive)) {
+            message = kUnsupportedAuthorityType + name;
+            break;
+        }
+    }
+    // A telnet connection is refused whatever the type; its message replaces the other.
+    if (connectionType == kTelnetConnection)
+        message = kUnsupportedTelnetConnection + name;
+    if (!message.isEmpty())
+        throw std::runtime_error(message.toStdString());
+}
+
+QString papiProtocolFor(int connectionType)
+{
+    switch (connectionType) {
+    case kHttpConnection:
+        return u"http"_s;
+    case kHttpsConnection:
+        return u"https"_s;
+    default:
+        return {};
+    }
+}
+
+int leadingInteger(QStringView text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && isCWhiteSpace(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    // Accumulated as a negative number so that the int minimum fits; saturates at the limits.
+    constexpr qint64 kMin = std::numeric_limits<int>::min();
+    constexpr qint64 kMax = std::numeric_limits<int>::max();
+    qint64 result = 0;
+    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+        result = result * 10 - (text[i].unicode() - u'0');
+        if (result < kMin) {
+            result = kMin - 1;
+            break;
+        }
+    }
+    if (negative)
+        return static_cast<int>(std::max(result, kMin));
+    return static_cast<int>(std::min(-result, kMax));
+}
+
+qint64 blocksToMinutes(const QString &value)
+{
+    return qint64{leadingInteger(value)} * 5;
+}

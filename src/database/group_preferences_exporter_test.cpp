@@ -1,0 +1,63 @@
+#include "database/group_preferences_exporter.h"
+
+#include "support/test_files.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <stdexcept>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+TEST(GroupPreferencesExporter, WritesTheGroupRowAndItsSettingRows)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"kestrunSettings.csv"_s);
+    {
+        GroupPreferencesExporter group(path, u"Teens"_s);
+        group.writeGroup();
+        group.writeBool(1, u"RCS"_s, u"hideEnabled"_s);
+        group.writeString(u"NO_MAPPING: C:\\x.htm"_s, u"RCS"_s, u"image"_s);
+        GroupPreferencesExporter ungrouped(path);
+        ungrouped.writeGroup();
+    }
+    EXPECT_EQ(readTestFile(path),
+              QByteArrayLiteral("Group^~%\"Teens\"\r\n"
+                                "GroupSetting^~%\"Teens\"^~%RCS.hideEnabled^~%true\r\n"
+                                "#GroupSetting^~%\"Teens\"^~%RCS.image^~%"
+                                "\"NO_MAPPING: C:\\x.htm\"\r\n"
+                                "Group^~%\"KESTRUN UNGROUPED\"\r\n"));
+}
+
+TEST(GroupPreferencesExporter, RefusesANameHoldingTheSeparatorWithoutWritingPartOfARow)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"kestrunSettings.csv"_s);
+    {
+        GroupPreferencesExporter group(path, u"Teens^~%Kids"_s);
+        // The comment prefix of the second row comes before the name is checked; it must
+        // not reach the file.
+        const std::function<void()> writes[] = {
+            [&] { group.writeGroup(); },
+            [&] { group.writeString(u"NO_MAPPING: x"_s, u"RCS"_s, u"k"_s); },
+        };
+        for (const auto &write : writes) {
+            try {
+                write();
+                ADD_FAILURE() << "row written";
+            } catch (const std::runtime_error &error) {
+                EXPECT_STREQ(error.what(),
+                             "ERROR: This value is invalid for this export tool: 'Teens^~%Kids'. "
+                             "Please manually configure the Nimbrel Reservation Service "
+                             "setting: 'Group Setting'");
+            }
+        }
+    }
+    EXPECT_EQ(readTestFile(path), QByteArray());
+}
+
+} // namespace

@@ -1,0 +1,45 @@
+#include "database/res_computer_preferences_exporter.h"
+
+#include "support/test_files.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+TEST(ResComputerPreferencesExporter, QuotesEveryFieldAndNamesTheOneHoldingTheSeparator)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"kestrunSettings.csv"_s);
+    ResComputerPreferencesExporter computers(path);
+    computers.writeComputer(u"PC-01"_s, u"Corner, \"quiet\"\r\nwindow"_s, QString(), u"Teens"_s,
+                            u"MANUALLY_OUT_OF_SERVICE"_s);
+    const QByteArray firstRow = "Computer^~%\"PC-01\"^~%\"Corner, \"quiet\"\\r\\nwindow\"^~%\"\"^~%"
+                                "\"Teens\"^~%\"MANUALLY_OUT_OF_SERVICE\"\r\n";
+    EXPECT_EQ(readTestFile(path), firstRow);
+
+    const char *const labels[] = {"Reservable Computer Name", "Reservable Computer Description",
+                                  "Reservable Computer Location", "Reservable Computer Group"};
+    for (int field = 0; field < 4; ++field) {
+        SCOPED_TRACE(labels[field]);
+        QString fields[4] = {u"n"_s, u"d"_s, u"l"_s, u"g"_s};
+        fields[field] = u"a^~%b"_s;
+        try {
+            computers.writeComputer(fields[0], fields[1], fields[2], fields[3], QString());
+            ADD_FAILURE() << "row written";
+        } catch (const std::runtime_error &error) {
+            EXPECT_EQ(QByteArray(error.what()),
+                      "ERROR: This value is invalid for this export tool: 'a^~%b'. Please manually "
+                      "configure the Nimbrel Reservation Service setting: '"
+                          + QByteArray(labels[field]) + "'");
+        }
+    }
+    EXPECT_EQ(readTestFile(path), firstRow);
+}
+
+} // namespace

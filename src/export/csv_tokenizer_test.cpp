@@ -1,0 +1,54 @@
+#include "export/csv_tokenizer.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+std::vector<QString> allTokens(CsvTokenizer &tokenizer)
+{
+    std::vector<QString> tokens;
+    while (const std::optional<QString> token = tokenizer.nextToken())
+        tokens.push_back(*token);
+    return tokens;
+}
+
+TEST(CsvTokenizer, SplitsAtCommasOutsideQuotes)
+{
+    const struct {
+        const char *name;
+        QString line;
+        std::vector<QString> expected;
+    } cases[] = {
+        {"two fields", u"a,b"_s, {u"a"_s, u"b"_s}},
+        {"empty field between commas", u"a,,b"_s, {u"a"_s, QString(), u"b"_s}},
+        {"trailing empty field dropped", u"a,b,"_s, {u"a"_s, u"b"_s}},
+        {"leading empty field kept", u",a"_s, {QString(), u"a"_s}},
+        {"empty line", QString(), {}},
+        {"quoted comma", u"\"x,y\",z"_s, {u"x,y"_s, u"z"_s}},
+        {"doubled quotes", u"\"\"\"hi\"\"\""_s, {u"\"hi\""_s}},
+        {"empty quoted field", u"\"\",b"_s, {QString(), u"b"_s}},
+        {"quote inside a field opens quoting", u"a\"b,c,d"_s, {u"a\"b,c,d"_s}},
+        {"unclosed quote runs to the end", u"a,\"b,c"_s, {u"a"_s, u"b,c"_s}},
+        {"unquoted once only", u"\"\"x\"\""_s, {u"\"x\""_s}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        CsvTokenizer tokenizer(c.line);
+        EXPECT_EQ(allTokens(tokenizer), c.expected);
+    }
+}
+
+TEST(CsvTokenizer, KeepsGivingNothingAfterTheLastField)
+{
+    CsvTokenizer tokenizer(u"a,"_s);
+    EXPECT_EQ(tokenizer.nextToken(), std::optional<QString>(u"a"_s));
+    for (int call = 0; call < 3; ++call)
+        EXPECT_EQ(tokenizer.nextToken(), std::nullopt) << call;
+}
+
+} // namespace

@@ -1,0 +1,57 @@
+#include "export/localized_messages.h"
+
+#include "export/branch_preferences_exporter.h"
+#include "support/test_files.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+/// The three rows of one message, English, Spanish and French.
+QByteArray messageRows(const QByteArray &en, const QByteArray &es, const QByteArray &fr)
+{
+    QByteArray rows;
+    for (const auto &[code, text] : {std::pair{"en", en}, std::pair{"es", es}, std::pair{"fr", fr}})
+        rows += "BranchSetting^~%RCS.warningMulti^~%{\"" + QByteArray(code) + "\":\"" + text
+            + "\"}\r\n";
+    return rows;
+}
+
+TEST(LocalizedMessages, WritesTheThreeLanguagesInOrderWithTheirBytesUnchanged)
+{
+    QTemporaryDir dir;
+    const QString previousPath = localMessagesPath();
+    const auto exportMessage = [&](const QByteArray &messageKey) {
+        const QString exportPath = dir.filePath(u"kestrunSettings.csv"_s);
+        QFile::remove(exportPath);
+        {
+            BranchPreferencesExporter exporter(exportPath);
+            writeLocalizedMessage(exporter, messageKey, u"RCS"_s, u"warningMulti"_s);
+        }
+        return readTestFile(exportPath);
+    };
+
+    setLocalMessagesPath(dir.filePath(u"languages/localmsgs.inf"_s));
+    EXPECT_EQ(exportMessage("LCL_WARN_DISPLAY_1"), messageRows("", "", ""));
+
+    writeTestFile(localMessagesPath(), "[English]\r\n"
+                                       "LCL_WARN_DISPLAY_1=Your session ends soon.\r\n"
+                                       "LCL_ONLY_ENGLISH=Welcome\r\n"
+                                       "[Fran\xE7" "ais]\r\n"
+                                       "LCL_WARN_DISPLAY_1=Votre s\xE9" "ance \x80 5 minutes.\r\n"
+                                       "[Espa\xF1" "ol]\r\n"
+                                       "LCL_WARN_DISPLAY_1=Su sesi\xF3" "n termina.\r\n");
+    EXPECT_EQ(exportMessage("LCL_WARN_DISPLAY_1"),
+              messageRows("Your session ends soon.", "Su sesi\xF3" "n termina.",
+                          "Votre s\xE9" "ance \x80 5 minutes."));
+    EXPECT_EQ(exportMessage("LCL_ONLY_ENGLISH"), messageRows("Welcome", "", ""));
+    setLocalMessagesPath(previousPath);
+}
+
+} // namespace

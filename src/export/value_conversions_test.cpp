@@ -1,0 +1,164 @@
+#include "export/value_conversions.h"
+
+#include "driver/console.h"
+#include "export/branch_preferences_exporter.h"
+#include "support/test_files.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct TextCase {
+    const char *name;
+    QString input;
+    QString expected;
+};
+
+TEST(ValueConversions, ConvertsLegacyColoursToWebColours)
+{
+    const TextCase cases[] = {
+        {"empty", QString(), QString()},
+        {"black", u"0"_s, u"#000000"_s},
+        {"red in the low byte", u"255"_s, u"#FF0000"_s},
+        {"blue", u"16711680"_s, u"#0000FF"_s},
+        {"top byte ignored", u"-1"_s, u"#FFFFFF"_s},
+        {"six characters kept as they stand", u"ff00aa"_s, u"#ff00aa"_s},
+        {"six decimal digits are not a number", u"123456"_s, u"#123456"_s},
+        {"seven characters, not a number", u"#FF0000"_s, u"#000000"_s},
+        {"not a number", u"abc"_s, u"#000000"_s},
+        {"beyond 32 bits", u"4294967295"_s, u"#000000"_s},
+    };
+    for (const TextCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(convertColor(c.input), c.expected);
+    }
+}
+
+TEST(ValueConversions, RefusesLocalFilesWithAnInstruction)
+{
+    const QString label = u"Reservation Settings (Computer) > URL for Usage Policy"_s;
+    const QString instruction =
+        u"\nACTION REQUIRED: This value is a local file and will not be mapped: '%1'. Please "
+        u"manually configure the Nimbrel Reservation Service setting: '"_s
+        + label + u"'\n\n"_s;
+    const struct {
+        const char *name;
+        QString input;
+        bool isLocal;
+    } cases[] = {
+        {"http", u"http://library.example/policy.htm"_s, false},
+        {"https, quoted", u"\"https://library.example/policy.htm\""_s, false},
+        {"drive letter", u"C:\\policy.htm"_s, true},
+        {"drive letter, quoted", u"\"C:\\policy.htm\""_s, true},
+        {"file scheme", u"file:///srv/policy.htm"_s, true},
+        {"UNC path", u"\\\\server\\share\\policy.htm"_s, true},
+        {"bare file name", u"policy.htm"_s, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Console::Capture console;
+        if (c.isLocal) {
+            EXPECT_EQ(filterLocalFile(c.input, label), u"NO_MAPPING: "_s + c.input);
+            EXPECT_EQ(console.out(), QString(instruction).replace(u"%1"_s, c.input));
+        } else {
+            EXPECT_EQ(filterLocalFile(c.input, label), c.input);
+            EXPECT_EQ(console.out(), QString());
+        }
+    }
+    Console::Capture console;
+    EXPECT_EQ(filterLocalFile(QString(), label), QString());
+    EXPECT_EQ(console.out(), QString());
+}
+
+TEST(ValueConversions, MapsLibrarySystemNamesExactly)
+{
+    const TextCase cases[] = {
+        {"known name", u"Symphony"_s, u"SIRSI_DYNIX_SYMPHONY"_s},
+        {"last row", u"GIS - Polaris"_s, u"INNOVATIVE_POLARIS"_s},
+        {"other letter case", u"symphony"_s, u"SIP2"_s},
+        {"empty", QString(), u"SIP2"_s},
+    };
+    for (const TextCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(ilsTypeForName(c.input), c.expected);
+    }
+}
+
+TEST(ValueConversions, RefusesValidatingAuthoritiesTheCloudCannotServe)
+{
+    const QString type =
+        u"Validating Authority type is NOT SUPPORTED in Nimbrel Reservation Service: "_s;
+    const QString telnet = u"Validating Authority using telnet connection is NOT SUPPORTED in "
+                           u"Nimbrel Reservation Service: "_s;
+    const struct {
+        const char *name;
+        QString authority;
+        int connectionType;
+        QString expectedError; // empty: accepted
+    } cases[] = {
+        {"unsupported type", u"Main LDAP Server"_s, 0, type + u"Main LDAP Server"_s},
+        {"marker inside a word", u"Nonesuch County"_s, 2, type + u"Nonesuch County"_s},
+        {"telnet", u"Evergreen"_s, 1, telnet + u"Evergreen"_s},
+        {"telnet replaces the type message", u"None"_s, 1, telnet + u"None"_s},
+        {"other letter case is accepted", u"follett"_s, 0, QString()},
+        {"supported, no scheme", u"Evergreen"_s, 0, QString()},
+        {"supported, https", u"Evergreen"_s, 4, QString()},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        try {
+            checkValidatingAuthority(c.authority, c.connectionType);
+            EXPECT_TRUE(c.expectedError.isEmpty());
+        } catch (const std::runtime_error &error) {
+            EXPECT_EQ(QString::fromUtf8(error.what()), c.expectedError);
+        }
+    }
+}
+
+TEST(ValueConversions, ReadsLeadingIntegersByAtoiRulesWithoutOverflow)
+{
+    const struct {
+        const char *name;
+        QString input;
+        int expected;
+        qint64 minutes;
+    } cases[] = {
+        {"plain", u"12"_s, 12, 60},
+        {"white space and sign", u" \t\n-7"_s, -7, -35},
+        {"stops at the first other character", u"42abc 7"_s, 42, 210},
+        {"no digits", u"abc"_s, 0, 0},
+        {"space after the sign", u"- 5"_s, 0, 0},
+        {"int maximum", u"2147483647"_s, 2147483647, 10737418235},
+        {"above the maximum saturates", u"99999999999999999999"_s, 2147483647, 10737418235},
+        {"below the minimum saturates", u"-2147483649"_s, -2147483648, -10737418240},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(leadingInteger(c.input), c.expected);
+        EXPECT_EQ(blocksToMinutes(c.input), c.minutes);
+    }
+}
+
+TEST(ValueConversions, WritesTheConnectorTypeUnderItsConnector)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"kestrunSettings.csv"_s);
+    {
+        BranchPreferencesExporter exporter(path);
+        for (const int authority : {2, 1, 3})
+            writeConnectorType(exporter, authority, u"Evergreen"_s, u"Ils"_s);
+    }
+    // Any authority number other than 2 is the first connector.
+    EXPECT_EQ(readTestFile(path),
+              QByteArrayLiteral("BranchSetting^~%Ils.connector2.type^~%\"EVERGREEN\"\r\n"
+                                "BranchSetting^~%Ils.connector1.type^~%\"EVERGREEN\"\r\n"
+                                "BranchSetting^~%Ils.connector1.type^~%\"EVERGREEN\"\r\n"));
+}
+
+} // namespace
