@@ -11,7 +11,7 @@
 /// several when a double-quoted field holds line breaks; bytes are taken as Latin-1.
 class DumpReader {
 public:
-    /// False when the dump cannot be opened.
+    /// Opens the dump read-only; false when it cannot be opened.
     bool open(const QString &path);
 
     /// The next record split into fields; nothing at the end of the dump.

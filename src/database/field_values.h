@@ -19,7 +19,7 @@ std::optional<int> strictInteger(const std::optional<QString> &field);
 /// The field's text; empty for a missing field.
 QString text(const std::optional<QString> &field);
 
-/// Exact, case-sensitive comparison; a missing field equals nothing.
+/// Exact, case-sensitive comparison ("00" is not "0"); a missing field compares as empty.
 bool equals(const std::optional<QString> &field, QStringView literal);
 
 } // namespace FieldValues

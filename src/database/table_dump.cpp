@@ -1,1 +1,170 @@
 #include "database/table_dump.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QSaveFile>
+
+#include <sqlite3.h>
+
+#include <cstring>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr qsizetype kWriteChunk = 64 * 1024;
+
+struct DatabaseCloser {
+    void operator()(sqlite3 *db) const { sqlite3_close(db); }
+};
+struct StatementFinalizer {
+    void operator()(sqlite3_stmt *statement) const { sqlite3_finalize(statement); }
+};
+using Database = std::unique_ptr<sqlite3, DatabaseCloser>;
+using Statement = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
+
+// Quoting is the stricter rule of the database's command-line shell, which wrote these
+// dumps before: besides commas and quotes, anything empty, white space and control
+// bytes, an apostrophe, DEL and every byte outside ASCII are quoted, so the files
+// stay byte for byte what they were.
+bool needsQuotes(const char *text, size_t length)
+{
+    if (length == 0)
+        return true;
+    for (size_t i = 0; i < length; ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte <= 0x20 || byte == '"' || byte == '\'' || byte == ',' || byte >= 0x7F)
+            return true;
+    }
+    return false;
+}
+
+void appendField(QByteArray &out, const char *text)
+{
+    // SQLite's text of a value ends at its first NUL byte, for texts and blobs alike.
+    const size_t length = std::strlen(text);
+    if (!needsQuotes(text, length)) {
+        out.append(text, static_cast<qsizetype>(length));
+        return;
+    }
+    out.append('"');
+    for (size_t i = 0; i < length; ++i) {
+        if (text[i] == '"')
+            out.append('"');
+        out.append(text[i]);
+    }
+    out.append('"');
+}
+
+QString sqliteMessage(sqlite3 *db, const char *phase, int code)
+{
+    QString message = QLatin1StringView(phase) + u", "_s + QString::fromUtf8(sqlite3_errmsg(db));
+    // Plain SQL errors carry no code; locks, corruption and the like say which it was.
+    if (code > SQLITE_ERROR)
+        message += u" (%1)"_s.arg(code);
+    return message;
+}
+
+QByteArray selectAllStatement(const QString &table)
+{
+    QString quoted = table;
+    quoted.replace(u'"', u"\"\""_s);
+    return (u"SELECT * FROM \""_s + quoted + u"\";"_s).toUtf8();
+}
+
+QByteArray databaseFileName(const QString &databasePath)
+{
+    // A name beginning with "file:" would be taken as a URI with options; the database
+    // is always a plain file here.
+    QByteArray name = QFile::encodeName(databasePath);
+    if (name.startsWith("file:"))
+        name.prepend("./");
+    return name;
+}
+
+bool writeRows(sqlite3 *db, sqlite3_stmt *statement, QSaveFile &dump, QString *error)
+{
+    const int columnCount = sqlite3_column_count(statement);
+    QByteArray pending;
+    for (;;) {
+        const int code = sqlite3_step(statement);
+        if (code == SQLITE_DONE)
+            break;
+        if (code != SQLITE_ROW) {
+            *error = sqliteMessage(db, "stepping", code);
+            return false;
+        }
+        for (int column = 0; column < columnCount; ++column) {
+            if (column > 0)
+                pending.append(',');
+            // The type must be asked for before the value is converted to text.
+            if (sqlite3_column_type(statement, column) == SQLITE_NULL)
+                continue;
+            const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
+            if (text == nullptr) {
+                *error = sqliteMessage(db, "stepping", SQLITE_NOMEM);
+                return false;
+            }
+            appendField(pending, text);
+        }
+        pending.append("\r\n");
+        if (pending.size() >= kWriteChunk) {
+            dump.write(pending);
+            pending.clear();
+        }
+    }
+    dump.write(pending);
+    return true;
+}
+
+} // namespace
+
+bool dumpTable(const QString &databasePath, const QString &table, const QString &dumpPath,
+               QString *error, int busyTimeoutMs)
+{
+    QString ignored;
+    if (error == nullptr)
+        error = &ignored;
+    QFile::remove(dumpPath);
+
+    // Rows go to a temporary file beside the dump, which takes the dump's name only
+    // once every row is written: a failure part-way leaves no dump behind.
+    QSaveFile dump(dumpPath);
+    if (!dump.open(QIODevice::WriteOnly)) {
+        *error = u"cannot open \"%1\""_s.arg(dumpPath);
+        return false;
+    }
+
+    sqlite3 *handle = nullptr;
+    const int openCode = sqlite3_open_v2(databaseFileName(databasePath).constData(), &handle,
+                                         SQLITE_OPEN_READONLY, nullptr);
+    const Database db(handle);
+    if (openCode != SQLITE_OK) {
+        const char *reason = handle != nullptr ? sqlite3_errmsg(handle) : sqlite3_errstr(openCode);
+        *error = u"unable to open database \"%1\": %2"_s.arg(databasePath, QString::fromUtf8(reason));
+        dump.cancelWriting();
+        return false;
+    }
+    sqlite3_busy_timeout(db.get(), busyTimeoutMs);
+
+    sqlite3_stmt *statementHandle = nullptr;
+    const int prepareCode = sqlite3_prepare_v2(db.get(), selectAllStatement(table).constData(), -1,
+                                               &statementHandle, nullptr);
+    const Statement statement(statementHandle);
+    if (prepareCode != SQLITE_OK) {
+        *error = sqliteMessage(db.get(), "in prepare", prepareCode);
+        dump.cancelWriting();
+        return false;
+    }
+
+    if (!writeRows(db.get(), statement.get(), dump, error)) {
+        dump.cancelWriting();
+        return false;
+    }
+    if (!dump.commit()) {
+        *error = u"cannot write to \"%1\""_s.arg(dumpPath);
+        return false;
+    }
+    return true;
+}
