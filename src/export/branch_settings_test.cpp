@@ -30,6 +30,7 @@ protected:
     /// The rows written for \a preferences, without their line ends.
     QStringList exportRows(Preferences preferences)
     {
+        QFile::remove(exportPath());
         MapPreferences store(preferences);
         Console::Capture console;
         EXPECT_TRUE(exportBranchSettings(store, exportPath()));
