@@ -1,1 +1,279 @@
-// placeholder
+#include "database/database_settings_export.h"
+
+#include "database/dump_reader.h"
+#include "database/field_values.h"
+#include "database/group_name_table.h"
+#include "database/group_preferences_exporter.h"
+#include "driver/console.h"
+#include "driver/export_location.h"
+#include "driver/messages.h"
+#include "export/localized_messages.h"
+#include "export/value_conversions.h"
+
+#include <array>
+#include <optional>
+#include <stdexcept>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Field = std::optional<QString>;
+using FieldValues::equals;
+using FieldValues::integer;
+using FieldValues::text;
+
+const QString kComputerSettings = u"ReservableComputerSettings"_s;
+const QString kReservationSettings = u"ReservationSettings"_s;
+const QString kWeeklyHours = u"LibraryHoursSettings.weeklyLibraryHours"_s;
+
+// Bits of a group's settings mask: the group carries its own values for these settings.
+constexpr int kOwnReservationLength = 1; ///< reservation length, extra time, hide
+constexpr int kOwnReservationRules = 2;  ///< at-client, daily quota, valid ID, concurrent
+constexpr int kOwnWarnings = 4;          ///< the three end-of-session warnings
+constexpr int kOwnStartPrograms = 8;     ///< session start programs
+constexpr int kOwnLibraryHours = 32;     ///< weekly library hours
+
+// Bits of a warning's actions.
+constexpr int kBeep = 1;
+constexpr int kFlash = 2;
+constexpr int kShowMessage = 4;
+
+/// An extra-time maximum of 0 or less means a whole day.
+constexpr int kUnlimitedExtraTimeMinutes = 1440;
+
+/// Two columns of the groups table must hold a number when the group has its own
+/// reservation rules; an export with a guessed value would be wrong, so it stops.
+const QString kNotWholeNumberError =
+    u"ERROR: This value is not a whole number: '%1' (group '%2', column %3). Please correct "
+    u"it in the Management Console and export again."_s;
+
+struct WarningColumns {
+    Field minutes; ///< minutes before the session ends
+    Field actions; ///< beep, flash, message bits
+    Field program; ///< program to run
+};
+
+struct DayColumns {
+    Field opening; ///< block of 5 minutes from midnight
+    Field closing;
+};
+
+/// The columns of one record of the groups dump that the export uses, as read.
+struct GroupRecord {
+    Field number;                          // 0
+    Field name;                            // 1
+    Field textColor;                       // 2
+    Field boxColor;                        // 3
+    Field reservationLength;               // 4, in blocks
+    Field atClient;                        // 5, strict integer
+    Field extraTime;                       // 6, "0" for none, else the increment in blocks
+    Field extraTimeMaximum;                // 7, in minutes
+    Field hide;                            // 8
+    Field dailyQuota;                      // 9, "0" means the quota applies
+    Field validIdRequired;                 // 10, strict integer
+    Field mask;                            // 11
+    Field warningsInUse;                   // 13
+    std::array<WarningColumns, 3> warnings; // 14 to 22
+    Field startProgramCount;               // 23
+    std::array<Field, 5> startPrograms;    // 26, 30, 34, 38, 42
+    std::array<DayColumns, 7> days;        // 44 to 57, Sunday first
+    Field filtering;                       // 58
+    Field filteringChoice;                 // 59
+    Field concurrentReservations;          // 61, taken only for a group with its own rules
+};
+
+/// Takes the columns of one record in their order.
+GroupRecord readGroupRecord(CsvTokenizer &fields)
+{
+    GroupRecord group;
+    group.number = fields.nextToken();
+    group.name = fields.nextToken();
+    group.textColor = fields.nextToken();
+    group.boxColor = fields.nextToken();
+    group.reservationLength = fields.nextToken();
+    group.atClient = fields.nextToken();
+    group.extraTime = fields.nextToken();
+    group.extraTimeMaximum = fields.nextToken();
+    group.hide = fields.nextToken();
+    group.dailyQuota = fields.nextToken();
+    group.validIdRequired = fields.nextToken();
+    group.mask = fields.nextToken();
+    fields.nextToken(); // 12: not exported
+    group.warningsInUse = fields.nextToken();
+    for (WarningColumns &warning : group.warnings) {
+        warning.minutes = fields.nextToken();
+        warning.actions = fields.nextToken();
+        warning.program = fields.nextToken();
+    }
+    group.startProgramCount = fields.nextToken();
+    // Each program slot has four columns; only the third names the program.
+    for (Field &program : group.startPrograms) {
+        fields.nextToken();
+        fields.nextToken();
+        program = fields.nextToken();
+        fields.nextToken();
+    }
+    for (DayColumns &day : group.days) {
+        day.opening = fields.nextToken();
+        day.closing = fields.nextToken();
+    }
+    group.filtering = fields.nextToken();
+    group.filteringChoice = fields.nextToken();
+    fields.nextToken(); // 60: not exported
+    if (integer(group.mask) & kOwnReservationRules)
+        group.concurrentReservations = fields.nextToken();
+    return group;
+}
+
+/// The number in \a field; throws the whole-number error naming the group and the column.
+int strictInteger(const Field &field, int column, const QString &groupName)
+{
+    const std::optional<int> value = FieldValues::strictInteger(field);
+    if (!value) {
+        throw std::runtime_error(
+            kNotWholeNumberError.arg(text(field), groupName, QString::number(column)).toStdString());
+    }
+    return *value;
+}
+
+/// Warning \a number (1 to 3) is in use when the group counts that many warnings and it
+/// has minutes; otherwise only its "enabled" row is written.
+void writeWarning(GroupPreferencesExporter &exporter, const GroupRecord &group, int number,
+                  const QString &keyPrefix)
+{
+    const WarningColumns &warning = group.warnings[number - 1];
+    const int minutes = integer(warning.minutes);
+    const int actions = integer(warning.actions);
+    const bool inUse = integer(group.warningsInUse) >= number && minutes >= 1;
+    // The whole number text goes into the key, however long it is.
+    const QByteArray messageKey = "LCL_P" + text(group.number).toLatin1() + "_W"
+        + QByteArray::number(number) + "_DSP";
+
+    exporter.writeBool(inUse, kComputerSettings, keyPrefix + u".enabled"_s);
+    if (!inUse)
+        return;
+    exporter.writeInt(minutes,                     kComputerSettings, keyPrefix + u".minutesBeforeEventEnds"_s);
+    exporter.writeString(text(warning.program),    kComputerSettings, keyPrefix + u".programExecutionPath"_s);
+    exporter.writeBool(actions & kBeep,            kComputerSettings, keyPrefix + u".beepEnabled"_s);
+    exporter.writeBool(actions & kFlash,           kComputerSettings, keyPrefix + u".flashEnabled"_s);
+    exporter.writeBool(actions & kShowMessage,     kComputerSettings, keyPrefix + u".messageEnabled"_s);
+    writeLocalizedMessage(exporter, messageKey,    kComputerSettings, keyPrefix + u".displayMessageMulti"_s);
+}
+
+/// A day whose opening and closing are equal is closed: two empty times. Opening first.
+void writeDayHours(GroupPreferencesExporter &exporter, const DayColumns &day,
+                   const QString &keyPrefix)
+{
+    const int opening = integer(day.opening);
+    const int closing = integer(day.closing);
+    const bool closed = opening == closing;
+    exporter.writeHours(closed ? -1 : opening, kWeeklyHours, keyPrefix, true);
+    exporter.writeHours(closed ? -1 : closing, kWeeklyHours, keyPrefix, false);
+}
+
+/// The setting rows of one group, in the order of the group mapping. Every value is
+/// converted when its row is written, so rows before a refused value stay written.
+void writeGroupSettings(GroupPreferencesExporter &exporter, const GroupRecord &group)
+{
+    const QString &name = exporter.groupName();
+    const int mask = integer(group.mask);
+    const bool hasExtraTime = !equals(group.extraTime, u"0");
+    const int extraTimeMaximum = integer(group.extraTimeMaximum);
+    const int startProgramCount = integer(group.startProgramCount);
+    const int filtering = integer(group.filtering);
+    const int filteringChoice = integer(group.filteringChoice);
+
+    // Colours, whatever the mask says.
+    exporter.writeString(convertColor(text(group.textColor)), kComputerSettings, u"customGroupTextColor"_s);
+    exporter.writeString(convertColor(text(group.boxColor)),  kComputerSettings, u"customGroupBoxColor"_s);
+
+    // Reservation length, extra time and hiding.
+    if (mask & kOwnReservationLength) {
+        exporter.writeInt(blocksToMinutes(text(group.reservationLength)), kReservationSettings, u"reservationDuration"_s);
+        exporter.writeBool(hasExtraTime,                                   kComputerSettings,    u"extraTimeEnabled"_s);
+        if (hasExtraTime) {
+            exporter.writeInt(blocksToMinutes(text(group.extraTime)),      kComputerSettings,    u"extraTimeIncrementInMinutes"_s);
+            exporter.writeInt(extraTimeMaximum > 0 ? extraTimeMaximum : kUnlimitedExtraTimeMinutes,
+                                                                           kComputerSettings,    u"extraTimeMaxInMinutes"_s);
+        }
+        exporter.writeBool(integer(group.hide) != 0,                       kComputerSettings,    u"hideEnabled"_s);
+    }
+
+    // At-client reservations, daily quota and valid ID.
+    if (mask & kOwnReservationRules) {
+        exporter.writeBool(strictInteger(group.atClient, 5, name) != 0,         kComputerSettings,    u"atClientEnabled"_s);
+        exporter.writeBool(equals(group.dailyQuota, u"0"),                      kReservationSettings, u"totalMinutesPerDayQuotaEnabled"_s);
+        exporter.writeBool(strictInteger(group.validIdRequired, 10, name) != 0, kReservationSettings, u"authenticationValidIdRequired"_s);
+    }
+
+    // End-of-session warnings.
+    if (mask & kOwnWarnings) {
+        writeWarning(exporter, group, 1, u"firstEndOfSessionWarning"_s);
+        writeWarning(exporter, group, 2, u"secondEndOfSessionWarning"_s);
+        writeWarning(exporter, group, 3, u"thirdEndOfSessionWarning"_s);
+    }
+
+    // Session start programs: one row even without programs, at most five.
+    if (mask & kOwnStartPrograms) {
+        exporter.writeList(startProgramCount < 1 ? QString() : text(group.startPrograms[0]), kComputerSettings, u"sessionStartPrograms"_s);
+        if (startProgramCount > 1)
+            exporter.writeList(text(group.startPrograms[1]), kComputerSettings, u"sessionStartPrograms"_s);
+        if (startProgramCount > 2)
+            exporter.writeList(text(group.startPrograms[2]), kComputerSettings, u"sessionStartPrograms"_s);
+        if (startProgramCount > 3)
+            exporter.writeList(text(group.startPrograms[3]), kComputerSettings, u"sessionStartPrograms"_s);
+        if (startProgramCount > 4)
+            exporter.writeList(text(group.startPrograms[4]), kComputerSettings, u"sessionStartPrograms"_s);
+    }
+
+    // Weekly library hours, Sunday first.
+    if (mask & kOwnLibraryHours) {
+        writeDayHours(exporter, group.days[0], u"sundayLibraryHours."_s);
+        writeDayHours(exporter, group.days[1], u"mondayLibraryHours."_s);
+        writeDayHours(exporter, group.days[2], u"tuesdayLibraryHours."_s);
+        writeDayHours(exporter, group.days[3], u"wednesdayLibraryHours."_s);
+        writeDayHours(exporter, group.days[4], u"thursdayLibraryHours."_s);
+        writeDayHours(exporter, group.days[5], u"fridayLibraryHours."_s);
+        writeDayHours(exporter, group.days[6], u"saturdayLibraryHours."_s);
+    }
+
+    // Internet filtering, whatever the mask says; another choice than 0 to 2 adds nothing.
+    if (filtering > 0) {
+        exporter.writeBool(true, kComputerSettings, u"internetFilteringEnabled"_s);
+        if (filteringChoice == 0)
+            exporter.writeString(u"FILTERED"_s,    kComputerSettings, u"defaultInternetFiltering"_s);
+        if (filteringChoice == 1)
+            exporter.writeString(u"FULL_ACCESS"_s, kComputerSettings, u"defaultInternetFiltering"_s);
+        if (filteringChoice == 2)
+            exporter.writeBool(true,               kComputerSettings, u"allowPatronInternetFilterChoiceEnabled"_s);
+    }
+
+    // Concurrent reservations, with the other reservation rules.
+    if (mask & kOwnReservationRules)
+        exporter.writeBool(!equals(group.concurrentReservations, u"1"), kReservationSettings, u"concurrentReservationsAllowed"_s);
+}
+
+} // namespace
+
+bool exportGroupSettings(ExportLocation &location, GroupNameTable &groupNames)
+{
+    DumpReader dump;
+    if (!dump.open(location.groupsDumpPath())) {
+        Console::outLine(Messages::groupsDumpNotOpened());
+        return false;
+    }
+    while (std::optional<CsvTokenizer> fields = dump.nextRecord()) {
+        const GroupRecord group = readGroupRecord(*fields);
+        // A number text that is not a whole number is group 0.
+        groupNames.enter(text(group.number).toInt(nullptr, 10), text(group.name));
+
+        // One exporter per group, so each group's rows are complete before the next starts.
+        GroupPreferencesExporter exporter(location.exportFilePath(), text(group.name));
+        if (!exporter.isOpen())
+            return false;
+        exporter.writeGroup();
+        writeGroupSettings(exporter, group);
+    }
+    return true;
+}

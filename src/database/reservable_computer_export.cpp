@@ -1,1 +1,62 @@
-// placeholder
+#include "database/database_settings_export.h"
+
+#include "database/dump_reader.h"
+#include "database/field_values.h"
+#include "database/group_name_table.h"
+#include "database/group_preferences_exporter.h"
+#include "database/res_computer_preferences_exporter.h"
+#include "driver/console.h"
+#include "driver/export_location.h"
+#include "driver/messages.h"
+
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+/// The status code of a computer taken out of service by hand.
+constexpr int kManuallyOutOfServiceCode = 6;
+const QString kManuallyOutOfService = u"MANUALLY_OUT_OF_SERVICE"_s;
+
+} // namespace
+
+bool exportReservableComputers(ExportLocation &location, const GroupNameTable &groupNames)
+{
+    DumpReader dump;
+    if (!dump.open(location.computersDumpPath())) {
+        Console::outLine(Messages::computersDumpNotOpened());
+        return false;
+    }
+    // The database stage reports a file that cannot be opened.
+    ResComputerPreferencesExporter exporter(location.exportFilePath());
+    if (!exporter.isOpen())
+        return false;
+
+    bool anyUngrouped = false;
+    while (std::optional<CsvTokenizer> fields = dump.nextRecord()) {
+        fields->nextToken(); // 0: not exported
+        const QString name = FieldValues::text(fields->nextToken());
+        const QString description = FieldValues::text(fields->nextToken());
+        const QString computerLocation = FieldValues::text(fields->nextToken());
+        const bool outOfService =
+            FieldValues::integer(fields->nextToken()) == kManuallyOutOfServiceCode;
+        fields->nextToken(); // 5: not exported
+        QString groupName = groupNames.lookUp(FieldValues::integer(fields->nextToken()));
+
+        // A computer of an unknown group, or of a group without a name, joins the ungrouped pool.
+        if (groupName.isEmpty()) {
+            groupName = kUngroupedPoolName.toString();
+            anyUngrouped = true;
+        }
+        exporter.writeComputer(name, description, computerLocation, groupName,
+                               outOfService ? kManuallyOutOfService : QString());
+    }
+
+    // The pool is declared once, after its computers; it has no settings of its own.
+    if (anyUngrouped) {
+        GroupPreferencesExporter ungroupedPool(location.exportFilePath());
+        ungroupedPool.writeGroup();
+    }
+    return true;
+}

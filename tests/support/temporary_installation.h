@@ -1,0 +1,48 @@
+#pragma once
+
+#include "export/localized_messages.h"
+#include "support/scoped_environment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+/// A temporary home with a desktop and a machine-wide application-data folder, so that
+/// the export folder and the Management Console's files all lie inside one temporary
+/// folder. Message lookups read the localized-messages file there while it lives.
+class TemporaryInstallation {
+public:
+    TemporaryInstallation() : m_previousMessagesPath(::localMessagesPath())
+    {
+        const QString root = m_dir.path();
+        m_environment.set("HOME", QFile::encodeName(root));
+        m_environment.set("XDG_CONFIG_HOME", QFile::encodeName(root + QStringLiteral("/config")));
+        m_environment.set("PROGRAMDATA", QFile::encodeName(root + QStringLiteral("/programdata")));
+        QDir().mkpath(root + QStringLiteral("/Desktop"));
+        QDir().mkpath(consoleDataFolder() + QStringLiteral("data"));
+        setLocalMessagesPath(localMessagesPath());
+    }
+    ~TemporaryInstallation() { setLocalMessagesPath(m_previousMessagesPath); }
+    TemporaryInstallation(const TemporaryInstallation &) = delete;
+    TemporaryInstallation &operator=(const TemporaryInstallation &) = delete;
+
+    QString exportFolder() const { return m_dir.path() + QStringLiteral("/Desktop/KESTRUN_SETTINGS/"); }
+    QString exportFilePath() const { return exportFolder() + QStringLiteral("kestrunSettings.csv"); }
+    QString groupsDumpPath() const { return exportFolder() + QStringLiteral("groupsDump.csv"); }
+    QString computersDumpPath() const { return exportFolder() + QStringLiteral("resComputersDump.csv"); }
+
+    QString consoleDataFolder() const
+    {
+        return m_dir.path() + QStringLiteral("/programdata/Quillfen/Kestrun/Management Console/");
+    }
+    QString databasePath() const { return consoleDataFolder() + QStringLiteral("data/kestrun.db"); }
+    QString localMessagesPath() const
+    {
+        return consoleDataFolder() + QStringLiteral("languages/localmsgs.inf");
+    }
+
+private:
+    QTemporaryDir m_dir;
+    ScopedEnvironment m_environment;
+    QString m_previousMessagesPath;
+};
