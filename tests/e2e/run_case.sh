@@ -12,7 +12,7 @@
 # Paths in the expected output are written with @ROOT@ for the temporary folder.
 # With UPDATE_GOLDEN=1 the expected/ folder is rewritten from this run instead.
 set -euo pipefail
-exe=$1
+exe=$(realpath "$1")
 case_dir=$(cd "$2" && pwd)
 repo=$(cd "$(dirname "$0")/../.." && pwd)
 
