@@ -8,6 +8,7 @@
 #include "driver/export_location.h"
 #include "driver/messages.h"
 #include "export/localized_messages.h"
+#include "export/setting_categories.h"
 #include "export/value_conversions.h"
 
 #include <array>
@@ -23,9 +24,6 @@ using FieldValues::equals;
 using FieldValues::integer;
 using FieldValues::text;
 
-const QString kComputerSettings = u"ReservableComputerSettings"_s;
-const QString kReservationSettings = u"ReservationSettings"_s;
-const QString kWeeklyHours = u"LibraryHoursSettings.weeklyLibraryHours"_s;
 
 // Bits of a group's settings mask: the group carries its own values for these settings.
 constexpr int kOwnReservationLength = 1; ///< reservation length, extra time, hide
@@ -150,15 +148,15 @@ void writeWarning(GroupPreferencesExporter &exporter, const GroupRecord &group, 
     const QByteArray messageKey = "LCL_P" + text(group.number).toLatin1() + "_W"
         + QByteArray::number(number) + "_DSP";
 
-    exporter.writeBool(inUse, kComputerSettings, keyPrefix + u".enabled"_s);
+    exporter.writeBool(inUse, kReservableComputerSettings, keyPrefix + u".enabled"_s);
     if (!inUse)
         return;
-    exporter.writeInt(minutes,                     kComputerSettings, keyPrefix + u".minutesBeforeEventEnds"_s);
-    exporter.writeString(text(warning.program),    kComputerSettings, keyPrefix + u".programExecutionPath"_s);
-    exporter.writeBool(actions & kBeep,            kComputerSettings, keyPrefix + u".beepEnabled"_s);
-    exporter.writeBool(actions & kFlash,           kComputerSettings, keyPrefix + u".flashEnabled"_s);
-    exporter.writeBool(actions & kShowMessage,     kComputerSettings, keyPrefix + u".messageEnabled"_s);
-    writeLocalizedMessage(exporter, messageKey,    kComputerSettings, keyPrefix + u".displayMessageMulti"_s);
+    exporter.writeInt(minutes,                     kReservableComputerSettings, keyPrefix + u".minutesBeforeEventEnds"_s);
+    exporter.writeString(text(warning.program),    kReservableComputerSettings, keyPrefix + u".programExecutionPath"_s);
+    exporter.writeBool(actions & kBeep,            kReservableComputerSettings, keyPrefix + u".beepEnabled"_s);
+    exporter.writeBool(actions & kFlash,           kReservableComputerSettings, keyPrefix + u".flashEnabled"_s);
+    exporter.writeBool(actions & kShowMessage,     kReservableComputerSettings, keyPrefix + u".messageEnabled"_s);
+    writeLocalizedMessage(exporter, messageKey,    kReservableComputerSettings, keyPrefix + u".displayMessageMulti"_s);
 }
 
 /// A day whose opening and closing are equal is closed: two empty times. Opening first.
@@ -168,8 +166,8 @@ void writeDayHours(GroupPreferencesExporter &exporter, const DayColumns &day,
     const int opening = integer(day.opening);
     const int closing = integer(day.closing);
     const bool closed = opening == closing;
-    exporter.writeHours(closed ? -1 : opening, kWeeklyHours, keyPrefix, true);
-    exporter.writeHours(closed ? -1 : closing, kWeeklyHours, keyPrefix, false);
+    exporter.writeHours(closed ? -1 : opening, kWeeklyLibraryHours, keyPrefix, true);
+    exporter.writeHours(closed ? -1 : closing, kWeeklyLibraryHours, keyPrefix, false);
 }
 
 /// The setting rows of one group, in the order of the group mapping. Every value is
@@ -185,24 +183,24 @@ void writeGroupSettings(GroupPreferencesExporter &exporter, const GroupRecord &g
     const int filteringChoice = integer(group.filteringChoice);
 
     // Colours, whatever the mask says.
-    exporter.writeString(convertColor(text(group.textColor)), kComputerSettings, u"customGroupTextColor"_s);
-    exporter.writeString(convertColor(text(group.boxColor)),  kComputerSettings, u"customGroupBoxColor"_s);
+    exporter.writeString(convertColor(text(group.textColor)), kReservableComputerSettings, u"customGroupTextColor"_s);
+    exporter.writeString(convertColor(text(group.boxColor)),  kReservableComputerSettings, u"customGroupBoxColor"_s);
 
     // Reservation length, extra time and hiding.
     if (mask & kOwnReservationLength) {
         exporter.writeInt(blocksToMinutes(text(group.reservationLength)), kReservationSettings, u"reservationDuration"_s);
-        exporter.writeBool(hasExtraTime,                                   kComputerSettings,    u"extraTimeEnabled"_s);
+        exporter.writeBool(hasExtraTime,                                   kReservableComputerSettings,    u"extraTimeEnabled"_s);
         if (hasExtraTime) {
-            exporter.writeInt(blocksToMinutes(text(group.extraTime)),      kComputerSettings,    u"extraTimeIncrementInMinutes"_s);
+            exporter.writeInt(blocksToMinutes(text(group.extraTime)),      kReservableComputerSettings,    u"extraTimeIncrementInMinutes"_s);
             exporter.writeInt(extraTimeMaximum > 0 ? extraTimeMaximum : kUnlimitedExtraTimeMinutes,
-                                                                           kComputerSettings,    u"extraTimeMaxInMinutes"_s);
+                                                                           kReservableComputerSettings,    u"extraTimeMaxInMinutes"_s);
         }
-        exporter.writeBool(integer(group.hide) != 0,                       kComputerSettings,    u"hideEnabled"_s);
+        exporter.writeBool(integer(group.hide) != 0,                       kReservableComputerSettings,    u"hideEnabled"_s);
     }
 
     // At-client reservations, daily quota and valid ID.
     if (mask & kOwnReservationRules) {
-        exporter.writeBool(strictInteger(group.atClient, 5, name) != 0,         kComputerSettings,    u"atClientEnabled"_s);
+        exporter.writeBool(strictInteger(group.atClient, 5, name) != 0,         kReservableComputerSettings,    u"atClientEnabled"_s);
         exporter.writeBool(equals(group.dailyQuota, u"0"),                      kReservationSettings, u"totalMinutesPerDayQuotaEnabled"_s);
         exporter.writeBool(strictInteger(group.validIdRequired, 10, name) != 0, kReservationSettings, u"authenticationValidIdRequired"_s);
     }
@@ -216,15 +214,15 @@ void writeGroupSettings(GroupPreferencesExporter &exporter, const GroupRecord &g
 
     // Session start programs: one row even without programs, at most five.
     if (mask & kOwnStartPrograms) {
-        exporter.writeList(startProgramCount < 1 ? QString() : text(group.startPrograms[0]), kComputerSettings, u"sessionStartPrograms"_s);
+        exporter.writeList(startProgramCount < 1 ? QString() : text(group.startPrograms[0]), kReservableComputerSettings, u"sessionStartPrograms"_s);
         if (startProgramCount > 1)
-            exporter.writeList(text(group.startPrograms[1]), kComputerSettings, u"sessionStartPrograms"_s);
+            exporter.writeList(text(group.startPrograms[1]), kReservableComputerSettings, u"sessionStartPrograms"_s);
         if (startProgramCount > 2)
-            exporter.writeList(text(group.startPrograms[2]), kComputerSettings, u"sessionStartPrograms"_s);
+            exporter.writeList(text(group.startPrograms[2]), kReservableComputerSettings, u"sessionStartPrograms"_s);
         if (startProgramCount > 3)
-            exporter.writeList(text(group.startPrograms[3]), kComputerSettings, u"sessionStartPrograms"_s);
+            exporter.writeList(text(group.startPrograms[3]), kReservableComputerSettings, u"sessionStartPrograms"_s);
         if (startProgramCount > 4)
-            exporter.writeList(text(group.startPrograms[4]), kComputerSettings, u"sessionStartPrograms"_s);
+            exporter.writeList(text(group.startPrograms[4]), kReservableComputerSettings, u"sessionStartPrograms"_s);
     }
 
     // Weekly library hours, Sunday first.
@@ -240,13 +238,13 @@ void writeGroupSettings(GroupPreferencesExporter &exporter, const GroupRecord &g
 
     // Internet filtering, whatever the mask says; another choice than 0 to 2 adds nothing.
     if (filtering > 0) {
-        exporter.writeBool(true, kComputerSettings, u"internetFilteringEnabled"_s);
+        exporter.writeBool(true, kReservableComputerSettings, u"internetFilteringEnabled"_s);
         if (filteringChoice == 0)
-            exporter.writeString(u"FILTERED"_s,    kComputerSettings, u"defaultInternetFiltering"_s);
+            exporter.writeString(u"FILTERED"_s,    kReservableComputerSettings, u"defaultInternetFiltering"_s);
         if (filteringChoice == 1)
-            exporter.writeString(u"FULL_ACCESS"_s, kComputerSettings, u"defaultInternetFiltering"_s);
+            exporter.writeString(u"FULL_ACCESS"_s, kReservableComputerSettings, u"defaultInternetFiltering"_s);
         if (filteringChoice == 2)
-            exporter.writeBool(true,               kComputerSettings, u"allowPatronInternetFilterChoiceEnabled"_s);
+            exporter.writeBool(true,               kReservableComputerSettings, u"allowPatronInternetFilterChoiceEnabled"_s);
     }
 
     // Concurrent reservations, with the other reservation rules.

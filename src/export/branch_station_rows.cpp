@@ -5,6 +5,7 @@
 #include "export/branch_settings.h"
 #include "export/localized_messages.h"
 #include "export/preferences_exporter.h"
+#include "export/setting_categories.h"
 #include "export/value_conversions.h"
 #include "utils/portable_preferences.h"
 
@@ -14,11 +15,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kManager = u"ReservationManagerSettings"_s;
-const QString kService = u"ReservationServiceSettings"_s;
-const QString kHours = u"LibraryHoursSettings.weeklyLibraryHours"_s;
-const QString kComputer = u"ReservableComputerSettings"_s;
-const QString kReservation = u"ReservationSettings"_s;
 
 struct ScheduleDay {
     QString openingPreference;
@@ -83,9 +79,9 @@ void writeStationHoursSessionRows(UtilsLib::PortablePreferences &preferences,
     const auto text = [&](const QString &name) { return preferences.getString(name, QString()); };
 
     // Reservation stations
-    exporter.writeString(filterLocalFile(text(u"General: Reservation Station Facility Map File Path"_s), u"Reservation Manager Settings > URL for Floor Plan Map"_s), kManager, u"floorPlanMapUrl"_s);
-    exporter.writeString(convertColor(text(u"General: Reservation Stations Color - Background"_s)), kManager, u"backgroundColor"_s);
-    exporter.writeLocalized(text(u"General: Reservation Stations Receipt Footer Text"_s), kService, u"en"_s, u"confirmationPrinterFootersMulti"_s);
+    exporter.writeString(filterLocalFile(text(u"General: Reservation Station Facility Map File Path"_s), u"Reservation Manager Settings > URL for Floor Plan Map"_s), kReservationManagerSettings, u"floorPlanMapUrl"_s);
+    exporter.writeString(convertColor(text(u"General: Reservation Stations Color - Background"_s)), kReservationManagerSettings, u"backgroundColor"_s);
+    exporter.writeLocalized(text(u"General: Reservation Stations Receipt Footer Text"_s), kReservationServiceSettings, u"en"_s, u"confirmationPrinterFootersMulti"_s);
 
     // Weekly schedule: all fourteen blocks are read first; each day is written closing
     // time first, and a day whose opening and closing blocks are equal is closed.
@@ -95,34 +91,34 @@ void writeStationHoursSessionRows(UtilsLib::PortablePreferences &preferences,
     for (size_t day = 0; day < kScheduleDays.size(); ++day) {
         const auto [opening, closing] = openClose[day];
         const bool closed = closing == opening;
-        exporter.writeHours(closed ? kClosedDay : closing, kHours, kScheduleDays[day].keyPrefix, false);
-        exporter.writeHours(closed ? kClosedDay : opening, kHours, kScheduleDays[day].keyPrefix, true);
+        exporter.writeHours(closed ? kClosedDay : closing, kWeeklyLibraryHours, kScheduleDays[day].keyPrefix, false);
+        exporter.writeHours(closed ? kClosedDay : opening, kWeeklyLibraryHours, kScheduleDays[day].keyPrefix, true);
     }
 
     // Closing time
     if (integer(u"General: Schedule Shutdown Clients At Closing"_s) != 0)
-        exporter.writeString(u"POWEROFF"_s, kComputer, u"endOfDayAction"_s);
+        exporter.writeString(u"POWEROFF"_s, kReservableComputerSettings, u"endOfDayAction"_s);
     if (integer(u"General: Schedule Shutdown Sends Message Minutes Before Closing"_s) != 0) {
-        exporter.writeBool(true, kComputer, u"libraryClosingWarning.enabled"_s);
-        exporter.writeInt(integer(u"General: Schedule Shutdown Sends Message Minutes Before Closing"_s), kComputer, u"libraryClosingWarning.minutesBeforeEventEnds"_s);
-        exporter.writeBool(true, kComputer, u"libraryClosingWarning.messageEnabled"_s);
-        writeLocalizedMessage(exporter, QByteArrayLiteral("LCL_CLIENT_CLOSING_MSG"), kComputer, u"libraryClosingWarning.displayMessageMulti"_s);
+        exporter.writeBool(true, kReservableComputerSettings, u"libraryClosingWarning.enabled"_s);
+        exporter.writeInt(integer(u"General: Schedule Shutdown Sends Message Minutes Before Closing"_s), kReservableComputerSettings, u"libraryClosingWarning.minutesBeforeEventEnds"_s);
+        exporter.writeBool(true, kReservableComputerSettings, u"libraryClosingWarning.messageEnabled"_s);
+        writeLocalizedMessage(exporter, QByteArrayLiteral("LCL_CLIENT_CLOSING_MSG"), kReservableComputerSettings, u"libraryClosingWarning.displayMessageMulti"_s);
     }
 
     // Session rules
     const qint64 grace = qint64(integer(u"General: Session Grace Period In Blocks"_s)) * 5;
     if (grace > 0) {
-        exporter.writeBool(true, kReservation, u"enforceGracePeriod"_s);
-        exporter.writeInt(grace, kReservation, u"gracePeriodInMinutes"_s);
+        exporter.writeBool(true, kReservationSettings, u"enforceGracePeriod"_s);
+        exporter.writeInt(grace, kReservationSettings, u"gracePeriodInMinutes"_s);
     }
-    exporter.writeInt(qint64(integer(u"General: Session Inactivity Timeout"_s)) * 60, kComputer, u"inSessionIdleTimeoutSeconds"_s);
-    exporter.writeInt(qint64(integer(u"General: Session Length In Blocks"_s)) * 5, kReservation, u"reservationDuration"_s);
-    exporter.writeBool(integer(u"General: Session Locking Allowed"_s), kComputer, u"hideEnabled"_s);
+    exporter.writeInt(qint64(integer(u"General: Session Inactivity Timeout"_s)) * 60, kReservableComputerSettings, u"inSessionIdleTimeoutSeconds"_s);
+    exporter.writeInt(qint64(integer(u"General: Session Length In Blocks"_s)) * 5, kReservationSettings, u"reservationDuration"_s);
+    exporter.writeBool(integer(u"General: Session Locking Allowed"_s), kReservableComputerSettings, u"hideEnabled"_s);
 
     // User validation and its limits
-    exporter.writeBool(integer(u"General: User Validation Enabled"_s), kReservation, u"authenticationValidIdRequired"_s);
-    exporter.writeBool(integer(u"General: User Validation Limits Allow Concurrent Reservations"_s), kReservation, u"concurrentReservationsAllowed"_s);
-    exporter.writeBool(integer(u"General: User Validation Limits Computer Usage"_s), kReservation, u"totalMinutesPerDayQuotaEnabled"_s);
+    exporter.writeBool(integer(u"General: User Validation Enabled"_s), kReservationSettings, u"authenticationValidIdRequired"_s);
+    exporter.writeBool(integer(u"General: User Validation Limits Allow Concurrent Reservations"_s), kReservationSettings, u"concurrentReservationsAllowed"_s);
+    exporter.writeBool(integer(u"General: User Validation Limits Computer Usage"_s), kReservationSettings, u"totalMinutesPerDayQuotaEnabled"_s);
 
     // Daily quota, written whether or not the quota is enabled. A quota in minutes below
     // ten, or none stored, is ten minutes.
@@ -135,11 +131,11 @@ void writeStationHoursSessionRows(UtilsLib::PortablePreferences &preferences,
     } else {
         quota = kMinimumDailyQuota;
     }
-    exporter.writeInt(quota, kReservation, u"totalMinutesPerDayQuota"_s);
+    exporter.writeInt(quota, kReservationSettings, u"totalMinutesPerDayQuota"_s);
 
-    exporter.writeString(noShowDeduction(integer(u"General: User Validation Limits No Show Policy"_s)), kReservation, u"noShowDeduction"_s);
-    exporter.writeBool(integer(u"General: User Validation Pin Is Masked"_s), kService, u"maskPinField"_s);
-    exporter.writeBool(integer(u"General: User Validation Pin Is Required"_s), kReservation, u"authenticationPinRequired"_s);
+    exporter.writeString(noShowDeduction(integer(u"General: User Validation Limits No Show Policy"_s)), kReservationSettings, u"noShowDeduction"_s);
+    exporter.writeBool(integer(u"General: User Validation Pin Is Masked"_s), kReservationServiceSettings, u"maskPinField"_s);
+    exporter.writeBool(integer(u"General: User Validation Pin Is Required"_s), kReservationSettings, u"authenticationPinRequired"_s);
 
     // End-of-session warnings: a warning point of 0 means the warning is not used. The
     // message rows are written whatever the type says.
@@ -147,12 +143,12 @@ void writeStationHoursSessionRows(UtilsLib::PortablePreferences &preferences,
         if (integer(warning.pointPreference) == 0)
             continue;
         const int type = integer(warning.typePreference);
-        exporter.writeBool(true, kComputer, warning.keyPrefix + u"enabled"_s);
-        exporter.writeInt(integer(warning.pointPreference), kComputer, warning.keyPrefix + u"minutesBeforeEventEnds"_s);
-        exporter.writeString(text(warning.programPathPreference), kComputer, warning.keyPrefix + u"programExecutionPath"_s);
-        exporter.writeBool(type & kWarningBeep, kComputer, warning.keyPrefix + u"beepEnabled"_s);
-        exporter.writeBool(type & kWarningFlash, kComputer, warning.keyPrefix + u"flashEnabled"_s);
-        exporter.writeBool(type & kWarningMessage, kComputer, warning.keyPrefix + u"messageEnabled"_s);
-        writeLocalizedMessage(exporter, warning.messageKey, kComputer, warning.keyPrefix + u"displayMessageMulti"_s);
+        exporter.writeBool(true, kReservableComputerSettings, warning.keyPrefix + u"enabled"_s);
+        exporter.writeInt(integer(warning.pointPreference), kReservableComputerSettings, warning.keyPrefix + u"minutesBeforeEventEnds"_s);
+        exporter.writeString(text(warning.programPathPreference), kReservableComputerSettings, warning.keyPrefix + u"programExecutionPath"_s);
+        exporter.writeBool(type & kWarningBeep, kReservableComputerSettings, warning.keyPrefix + u"beepEnabled"_s);
+        exporter.writeBool(type & kWarningFlash, kReservableComputerSettings, warning.keyPrefix + u"flashEnabled"_s);
+        exporter.writeBool(type & kWarningMessage, kReservableComputerSettings, warning.keyPrefix + u"messageEnabled"_s);
+        writeLocalizedMessage(exporter, warning.messageKey, kReservableComputerSettings, warning.keyPrefix + u"displayMessageMulti"_s);
     }
 }

@@ -9,6 +9,7 @@
 #include "export/export_constants.h"
 #include "export/localized_messages.h"
 #include "export/preferences_exporter.h"
+#include "export/setting_categories.h"
 #include "export/value_conversions.h"
 #include "utils/portable_preferences.h"
 
@@ -16,10 +17,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kComputer = u"ReservableComputerSettings"_s;
-const QString kService = u"ReservationServiceSettings"_s;
-const QString kIls = u"IlsConnectionSettings"_s;
-const QString kReservation = u"ReservationSettings"_s;
 
 // Bits of "System: Filter Setting".
 constexpr int kFilterFilteredByDefault = 1;
@@ -80,22 +77,22 @@ void writeValidatingAuthority(UtilsLib::PortablePreferences &preferences,
     if (name.isEmpty())
         return;
     checkValidatingAuthority(name, integer(u"Connection Type"_s));
-    writeConnectorType(exporter, number, name, kIls);
-    exporter.writeString(preferences.getString(u"System: User Credentials - User Id Prefix"_s, QString()), kIls, key + u"patronIdPrefix"_s);
+    writeConnectorType(exporter, number, name, kIlsConnectionSettings);
+    exporter.writeString(preferences.getString(u"System: User Credentials - User Id Prefix"_s, QString()), kIlsConnectionSettings, key + u"patronIdPrefix"_s);
     CsvTokenizer prefixes(text(u"User Id Prefixes"_s));
     while (const std::optional<QString> prefix = prefixes.nextToken())
-        exporter.writeList(*prefix, kIls, key + u"patronIdStartsWithSelectors"_s);
-    exporter.writeString(text(u"Institution Id"_s), kIls, key + u"sipInstitutionId"_s);
-    exporter.writeString(text(u"Server Address"_s), kIls, key + u"remoteServerName"_s);
-    exporter.writeInt(integer(u"Server Port"_s), kIls, key + u"remoteTcpPort"_s);
-    exporter.writeString(text(u"Location Code"_s), kIls, key + u"sipLocationCode"_s);
-    exporter.writeBool(integer(u"Login Required"_s), kIls, key + u"sipLoginRequired"_s);
-    exporter.writeString(text(u"Login Name"_s), kIls, key + u"sipLoginId"_s);
-    exporter.writeString(text(u"Login Password"_s), kIls, key + u"sipPassword"_s);
-    exporter.writeBool(integer(u"Error Checking Enabled"_s), kIls, key + u"sipErrorDetectionEnabled"_s);
+        exporter.writeList(*prefix, kIlsConnectionSettings, key + u"patronIdStartsWithSelectors"_s);
+    exporter.writeString(text(u"Institution Id"_s), kIlsConnectionSettings, key + u"sipInstitutionId"_s);
+    exporter.writeString(text(u"Server Address"_s), kIlsConnectionSettings, key + u"remoteServerName"_s);
+    exporter.writeInt(integer(u"Server Port"_s), kIlsConnectionSettings, key + u"remoteTcpPort"_s);
+    exporter.writeString(text(u"Location Code"_s), kIlsConnectionSettings, key + u"sipLocationCode"_s);
+    exporter.writeBool(integer(u"Login Required"_s), kIlsConnectionSettings, key + u"sipLoginRequired"_s);
+    exporter.writeString(text(u"Login Name"_s), kIlsConnectionSettings, key + u"sipLoginId"_s);
+    exporter.writeString(text(u"Login Password"_s), kIlsConnectionSettings, key + u"sipPassword"_s);
+    exporter.writeBool(integer(u"Error Checking Enabled"_s), kIlsConnectionSettings, key + u"sipErrorDetectionEnabled"_s);
     const QString scheme = papiProtocolFor(integer(u"Connection Type"_s));
     if (!scheme.isEmpty())
-        exporter.writeString(scheme, kIls, key + u"papiProtocol"_s);
+        exporter.writeString(scheme, kIlsConnectionSettings, key + u"papiProtocol"_s);
 }
 
 /// The usage policy: the English URL decides whether a policy is in use; the URL rows
@@ -111,22 +108,22 @@ void writeUsagePolicy(UtilsLib::PortablePreferences &preferences, PreferencesExp
     if (url.isEmpty())
         url = urlOf(u"Use Policy: en"_s);
     if (url.contains(kNoMappingMarker) || url.isEmpty()) {
-        exporter.writeString(u"DISABLED"_s, kReservation, u"usagePolicy"_s);
+        exporter.writeString(u"DISABLED"_s, kReservationSettings, u"usagePolicy"_s);
     } else {
         const QString action = declinedUsagePolicyAction(integer(u"Client: Computer Use Policy Declined Action"_s));
-        exporter.writeString(action, kReservation, u"declinedUsagePolicyAction"_s);
-        exporter.writeString(action == u"NO_ACTION"_s ? u"OPTIONAL"_s : u"MANDATORY"_s, kReservation, u"usagePolicy"_s);
+        exporter.writeString(action, kReservationSettings, u"declinedUsagePolicyAction"_s);
+        exporter.writeString(action == u"NO_ACTION"_s ? u"OPTIONAL"_s : u"MANDATORY"_s, kReservationSettings, u"usagePolicy"_s);
     }
-    exporter.writeLocalized(eightBit(url), kReservation, u"en"_s, u"usagePolicyUrlMulti"_s);
-    exporter.writeLocalized(eightBit(urlOf(u"Use Policy: es"_s)), kReservation, u"es"_s, u"usagePolicyUrlMulti"_s);
-    exporter.writeLocalized(eightBit(urlOf(u"Use Policy: fr"_s)), kReservation, u"fr"_s, u"usagePolicyUrlMulti"_s);
+    exporter.writeLocalized(eightBit(url), kReservationSettings, u"en"_s, u"usagePolicyUrlMulti"_s);
+    exporter.writeLocalized(eightBit(urlOf(u"Use Policy: es"_s)), kReservationSettings, u"es"_s, u"usagePolicyUrlMulti"_s);
+    exporter.writeLocalized(eightBit(urlOf(u"Use Policy: fr"_s)), kReservationSettings, u"fr"_s, u"usagePolicyUrlMulti"_s);
 }
 
 /// Three empty localized values: the portal is hidden.
 void writeHiddenPortal(PreferencesExporter &exporter, const QString &key)
 {
     for (const Language &language : languageTable())
-        exporter.writeLocalized(QString(), kComputer, language.code, key);
+        exporter.writeLocalized(QString(), kReservableComputerSettings, language.code, key);
 }
 
 } // namespace
@@ -139,46 +136,46 @@ void writeSystemAuthorityAppearanceRows(UtilsLib::PortablePreferences &preferenc
 
     // Internet filter: the proxy detail only for a proxy-based filter that is enabled
     const int filter = integer(u"System: Filter Setting"_s);
-    exporter.writeBool(filter & kFilterEnabled, kComputer, u"internetFilteringEnabled"_s);
+    exporter.writeBool(filter & kFilterEnabled, kReservableComputerSettings, u"internetFilteringEnabled"_s);
     if ((filter & kFilterEnabled) && integer(u"System: Filter Is Proxy Based"_s) > 0) {
-        exporter.writeString(text(u"System: Filter Proxy Address"_s), kComputer, u"internetFilterProxyAddress"_s);
-        exporter.writeInt(integer(u"System: Filter Proxy Port"_s), kComputer, u"internetFilterProxyPort"_s);
-        exporter.writeString((filter & kFilterFilteredByDefault) ? u"FILTERED"_s : u"FULL_ACCESS"_s, kComputer, u"defaultInternetFiltering"_s);
-        exporter.writeBool(filter & kFilterPatronChooses, kComputer, u"allowPatronInternetFilterChoiceEnabled"_s);
-        exporter.writeBool(filter & kFilterChoiceFollowsValidationRules, kComputer, u"offerPatronChoiceBasedUponPatronValidationRulesEnabled"_s);
+        exporter.writeString(text(u"System: Filter Proxy Address"_s), kReservableComputerSettings, u"internetFilterProxyAddress"_s);
+        exporter.writeInt(integer(u"System: Filter Proxy Port"_s), kReservableComputerSettings, u"internetFilterProxyPort"_s);
+        exporter.writeString((filter & kFilterFilteredByDefault) ? u"FILTERED"_s : u"FULL_ACCESS"_s, kReservableComputerSettings, u"defaultInternetFiltering"_s);
+        exporter.writeBool(filter & kFilterPatronChooses, kReservableComputerSettings, u"allowPatronInternetFilterChoiceEnabled"_s);
+        exporter.writeBool(filter & kFilterChoiceFollowsValidationRules, kReservableComputerSettings, u"offerPatronChoiceBasedUponPatronValidationRulesEnabled"_s);
     }
 
     // User ids and credentials
-    exporter.writeBool(integer(u"System: Maintenance - Clear User Ids Daily"_s), kService, u"clearIdInReportData"_s);
-    exporter.writeInt(integer(u"System: User Credentials - Pin Length"_s), kComputer, u"autoGeneratedPinLength"_s);
-    exporter.writeInt(replaceBelowOne(integer(u"System: User Credentials - Pin Maximum Length"_s), kMaxPinLengthWhenUnset), kService, u"maxPinLength"_s);
+    exporter.writeBool(integer(u"System: Maintenance - Clear User Ids Daily"_s), kReservationServiceSettings, u"clearIdInReportData"_s);
+    exporter.writeInt(integer(u"System: User Credentials - Pin Length"_s), kReservableComputerSettings, u"autoGeneratedPinLength"_s);
+    exporter.writeInt(replaceBelowOne(integer(u"System: User Credentials - Pin Maximum Length"_s), kMaxPinLengthWhenUnset), kReservationServiceSettings, u"maxPinLength"_s);
     const int requiredEntries = integer(u"System: User Credentials - Required Entries To Start Session"_s);
-    exporter.writeBool(requiredEntries & kUserIdRequired, kComputer, u"sessionIdRequired"_s);
-    exporter.writeBool(requiredEntries & kPinRequired, kComputer, u"sessionPinRequired"_s);
-    exporter.writeInt(replaceBelowOne(integer(u"System: User Credentials - User Id Length"_s), kMaxIdLengthWhenUnset), kService, u"maxIdLength"_s);
-    exporter.writeBool(integer(u"System: User Credentials - User Id Masked For Self Service"_s), kService, u"maskIdField"_s);
-    writeLocalizedMessage(exporter, QByteArrayLiteral("LCL_USER_ID_LBL"), kService, u"idLabelMulti"_s);
-    writeLocalizedMessage(exporter, QByteArrayLiteral("LCL_PIN_LBL"), kService, u"pinLabelMulti"_s);
+    exporter.writeBool(requiredEntries & kUserIdRequired, kReservableComputerSettings, u"sessionIdRequired"_s);
+    exporter.writeBool(requiredEntries & kPinRequired, kReservableComputerSettings, u"sessionPinRequired"_s);
+    exporter.writeInt(replaceBelowOne(integer(u"System: User Credentials - User Id Length"_s), kMaxIdLengthWhenUnset), kReservationServiceSettings, u"maxIdLength"_s);
+    exporter.writeBool(integer(u"System: User Credentials - User Id Masked For Self Service"_s), kReservationServiceSettings, u"maskIdField"_s);
+    writeLocalizedMessage(exporter, QByteArrayLiteral("LCL_USER_ID_LBL"), kReservationServiceSettings, u"idLabelMulti"_s);
+    writeLocalizedMessage(exporter, QByteArrayLiteral("LCL_PIN_LBL"), kReservationServiceSettings, u"pinLabelMulti"_s);
 
     // Validating authorities, the first completely before the second
     writeValidatingAuthority(preferences, exporter, 1);
     writeValidatingAuthority(preferences, exporter, 2);
 
     // Idle-screen appearance
-    exporter.writeBool(true, kComputer, u"useCustomSettings"_s);
-    exporter.writeString(convertColor(text(u"Client Appearance: Idle Screen Background Color"_s)), kComputer, u"customBackgroundColor"_s);
-    exporter.writeString(filterLocalFile(text(u"Client Appearance: Idle Screen Background Image"_s), kBackgroundImageLabel), kComputer, u"customBackgroundImage"_s);
+    exporter.writeBool(true, kReservableComputerSettings, u"useCustomSettings"_s);
+    exporter.writeString(convertColor(text(u"Client Appearance: Idle Screen Background Color"_s)), kReservableComputerSettings, u"customBackgroundColor"_s);
+    exporter.writeString(filterLocalFile(text(u"Client Appearance: Idle Screen Background Image"_s), kBackgroundImageLabel), kReservableComputerSettings, u"customBackgroundImage"_s);
     if (integer(u"Client Appearance: Idle Screen Information Portal Hidden"_s) != 0)
         writeHiddenPortal(exporter, u"instructionsUrlMulti"_s);
     if (integer(u"Client Appearance: Idle Screen News Feed Portal Hidden"_s) != 0)
         writeHiddenPortal(exporter, u"newsUrlMulti"_s);
-    exporter.writeString(convertColor(text(u"Client Appearance: Idle Screen Top Banner Color"_s)), kComputer, u"customHeaderColor"_s);
+    exporter.writeString(convertColor(text(u"Client Appearance: Idle Screen Top Banner Color"_s)), kReservableComputerSettings, u"customHeaderColor"_s);
 
     // Control menu, screensaver, welcome message
-    exporter.writeString(toolbarLocation(integer(u"Client: Control Menu Location"_s)), kComputer, u"toolbarLocation"_s);
-    exporter.writeBool(integer(u"Client: Screensaver Pixel Shift"_s), kComputer, u"screenSaverEnabled"_s);
+    exporter.writeString(toolbarLocation(integer(u"Client: Control Menu Location"_s)), kReservableComputerSettings, u"toolbarLocation"_s);
+    exporter.writeBool(integer(u"Client: Screensaver Pixel Shift"_s), kReservableComputerSettings, u"screenSaverEnabled"_s);
     const int welcomeMessage = integer(u"Client: Welcome Message Displayed When Session Starts"_s);
-    exporter.writeBool(welcomeMessage, kComputer, u"welcomeMessageEnabled"_s);
+    exporter.writeBool(welcomeMessage, kReservableComputerSettings, u"welcomeMessageEnabled"_s);
     if (welcomeMessage > 0)
         Console::outLine(Messages::welcomeMessageToConfigure());
 
