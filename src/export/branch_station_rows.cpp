@@ -122,10 +122,11 @@ void writeStationHoursSessionRows(UtilsLib::PortablePreferences &preferences,
 
     // Daily quota, written whether or not the quota is enabled. A quota in minutes below
     // ten, or none stored, is ten minutes.
-    qint64 quota = 0;
+    ExportInteger quota = 0;
     if (integer(u"General: User Validation Limits Type"_s) == kLimitsTypeSessionsPerDay) {
-        quota = qint64(integer(u"General: User Validation Limits Sessions Per Day To"_s))
-            * integer(u"General: Session Length In Blocks"_s, 2) * 5;
+        const int sessions = integer(u"General: User Validation Limits Sessions Per Day To"_s);
+        const int sessionBlocks = integer(u"General: Session Length In Blocks"_s, 2);
+        quota = ExportInteger(sessions) * sessionBlocks * 5;
     } else if (integer(u"General: User Validation Limits Minutes Per Day To"_s, kMinimumDailyQuota) >= kMinimumDailyQuota) {
         quota = integer(u"General: User Validation Limits Minutes Per Day To"_s, kMinimumDailyQuota);
     } else {
@@ -142,10 +143,10 @@ void writeStationHoursSessionRows(UtilsLib::PortablePreferences &preferences,
     for (const EndOfSessionWarning &warning : kWarnings) {
         if (integer(warning.pointPreference) == 0)
             continue;
-        const int type = integer(warning.typePreference);
         exporter.writeBool(true, kReservableComputerSettings, warning.keyPrefix + u"enabled"_s);
         exporter.writeInt(integer(warning.pointPreference), kReservableComputerSettings, warning.keyPrefix + u"minutesBeforeEventEnds"_s);
         exporter.writeString(text(warning.programPathPreference), kReservableComputerSettings, warning.keyPrefix + u"programExecutionPath"_s);
+        const int type = integer(warning.typePreference);
         exporter.writeBool(type & kWarningBeep, kReservableComputerSettings, warning.keyPrefix + u"beepEnabled"_s);
         exporter.writeBool(type & kWarningFlash, kReservableComputerSettings, warning.keyPrefix + u"flashEnabled"_s);
         exporter.writeBool(type & kWarningMessage, kReservableComputerSettings, warning.keyPrefix + u"messageEnabled"_s);

@@ -91,6 +91,19 @@ QStringList splitLines(const QString &text)
     return lines;
 }
 
+/// The number in decimal, a minus sign before a negative one.
+QString decimalText(ExportInteger number)
+{
+    __extension__ typedef unsigned __int128 Magnitude;
+    Magnitude magnitude = number < 0 ? Magnitude(0) - Magnitude(number) : Magnitude(number);
+    QString digits;
+    do {
+        digits.prepend(QChar(u'0' + int(magnitude % 10)));
+        magnitude /= 10;
+    } while (magnitude != 0);
+    return number < 0 ? u'-' + digits : digits;
+}
+
 } // namespace
 
 PreferencesExporter::PreferencesExporter(const QString &exportPath)
@@ -116,9 +129,10 @@ void PreferencesExporter::writeBool(qint64 flag, const QString &category, const 
     writeSetting(flag != 0 ? u"true"_s : u"false"_s, category, key, false);
 }
 
-void PreferencesExporter::writeInt(qint64 number, const QString &category, const QString &key)
+void PreferencesExporter::writeInt(ExportInteger number, const QString &category,
+                                   const QString &key)
 {
-    writeSetting(QString::number(number), category, key, false);
+    writeSetting(decimalText(number), category, key, false);
 }
 
 void PreferencesExporter::writeString(const QString &text, const QString &category,

@@ -5,6 +5,10 @@
 
 #include <memory>
 
+/// Wide enough for every product the exporters form from read numbers (a daily quota of
+/// sessions × blocks × 5 exceeds 64 bits), so a number is always written exactly.
+__extension__ typedef __int128 ExportInteger;
+
 /// Appends rows to the export file. Each exporter opens the file for appending when it
 /// is made and closes it when it is destroyed, also while an error passes. Every row
 /// ends with CR LF and is flushed when written; characters are written as Latin-1.
@@ -17,7 +21,7 @@ public:
 
     /// "true" when \a flag is not 0, else "false".
     void writeBool(qint64 flag, const QString &category, const QString &key);
-    void writeInt(qint64 number, const QString &category, const QString &key);
+    void writeInt(ExportInteger number, const QString &category, const QString &key);
     void writeString(const QString &text, const QString &category, const QString &key);
     /// One row per line of \a text.
     void writeList(const QString &text, const QString &category, const QString &key);
