@@ -3,6 +3,8 @@
 #include "export/preferences_exporter.h"
 #include "platform/ini_file.h"
 
+#include <memory>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -11,6 +13,14 @@ QString &localMessagesPathStorage()
 {
     static QString path;
     return path;
+}
+
+/// The localized-messages file, read once: the program never changes it, and the group
+/// stage looks up several messages per group.
+std::unique_ptr<IniFile::IndexedFile> &messagesFile()
+{
+    static std::unique_ptr<IniFile::IndexedFile> file;
+    return file;
 }
 
 } // namespace
@@ -29,6 +39,7 @@ const std::array<Language, 3> &languageTable()
 void setLocalMessagesPath(const QString &path)
 {
     localMessagesPathStorage() = path;
+    messagesFile().reset();
 }
 
 QString localMessagesPath()
@@ -40,8 +51,10 @@ QString localizedMessage(const QByteArray &messageKey, const Language &language)
 {
     // The file holds Windows-1252 bytes; taking each byte as one character brings it back
     // unchanged in the Latin-1 export file.
-    return QString::fromLatin1(
-        IniFile::readString(localMessagesPath(), language.section, messageKey));
+    std::unique_ptr<IniFile::IndexedFile> &file = messagesFile();
+    if (!file)
+        file = std::make_unique<IniFile::IndexedFile>(localMessagesPath());
+    return QString::fromLatin1(file->readString(language.section, messageKey));
 }
 
 void writeLocalizedMessage(PreferencesExporter &exporter, const QByteArray &messageKey,

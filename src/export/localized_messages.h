@@ -16,7 +16,8 @@ struct Language {
 /// English, Spanish and French, in this order.
 const std::array<Language, 3> &languageTable();
 
-/// The localized-messages file that message lookups read (set once at start-up).
+/// The localized-messages file that message lookups read (set once at start-up). The file
+/// is read at the first lookup after the path is set.
 void setLocalMessagesPath(const QString &path);
 QString localMessagesPath();
 

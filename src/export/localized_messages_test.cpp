@@ -47,6 +47,8 @@ TEST(LocalizedMessages, WritesTheThreeLanguagesInOrderWithTheirBytesUnchanged)
                                        "LCL_WARN_DISPLAY_1=Votre s\xE9" "ance \x80 5 minutes.\r\n"
                                        "[Espa\xF1" "ol]\r\n"
                                        "LCL_WARN_DISPLAY_1=Su sesi\xF3" "n termina.\r\n");
+    // The file is read once for a path; setting the path again reads it anew.
+    setLocalMessagesPath(localMessagesPath());
     EXPECT_EQ(exportMessage("LCL_WARN_DISPLAY_1"),
               messageRows("Your session ends soon.", "Su sesi\xF3" "n termina.",
                           "Votre s\xE9" "ance \x80 5 minutes."));

@@ -198,21 +198,12 @@ Contents parse(const QByteArray &fileBytes)
     return contents;
 }
 
-QByteArray readString(const Contents &contents, const QByteArray &section,
-                      const QByteArray &key, const QByteArray &defaultValue)
+namespace {
+
+/// The value readString gives for the entry found (or none).
+QByteArray valueOrDefault(const Entry *entry, const QByteArray &defaultValue)
 {
     QByteArray result;
-    const Section *found = findSection(contents, trimmed(section));
-    const QByteArrayView wantedKey = trimmed(key);
-    const Entry *entry = nullptr;
-    if (found) {
-        const auto it = std::find_if(found->entries.begin(), found->entries.end(),
-                                     [wantedKey](const Entry &e) {
-                                         return namesMatch(e.name, wantedKey);
-                                     });
-        if (it != found->entries.end())
-            entry = &*it;
-    }
     if (entry && entry->hasValue) {
         result = withoutQuotes(entry->value);
     } else {
@@ -224,6 +215,62 @@ QByteArray readString(const Contents &contents, const QByteArray &section,
     }
     result.truncate(kStringBufferSize - 1);
     return result;
+}
+
+/// A name with A-Z folded to a-z, the form in which names are indexed.
+QByteArray foldedName(QByteArrayView name)
+{
+    QByteArray folded = name.toByteArray();
+    for (char &c : folded) {
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    }
+    return folded;
+}
+
+} // namespace
+
+QByteArray readString(const Contents &contents, const QByteArray &section,
+                      const QByteArray &key, const QByteArray &defaultValue)
+{
+    const Section *found = findSection(contents, trimmed(section));
+    const QByteArrayView wantedKey = trimmed(key);
+    const Entry *entry = nullptr;
+    if (found) {
+        const auto it = std::find_if(found->entries.begin(), found->entries.end(),
+                                     [wantedKey](const Entry &e) {
+                                         return namesMatch(e.name, wantedKey);
+                                     });
+        if (it != found->entries.end())
+            entry = &*it;
+    }
+    return valueOrDefault(entry, defaultValue);
+}
+
+IndexedFile::IndexedFile(const QString &path) : m_contents(parse(fileBytes(path)))
+{
+    // Only the first section of a name, and in it the first entry of a name, is ever found.
+    for (const Section &section : std::as_const(m_contents)) {
+        const QByteArray sectionName = foldedName(section.name);
+        if (m_index.contains(sectionName))
+            continue;
+        QHash<QByteArray, const Entry *> &entries = m_index[sectionName];
+        for (const Entry &entry : section.entries) {
+            const QByteArray entryName = foldedName(entry.name);
+            if (!entries.contains(entryName))
+                entries.insert(entryName, &entry);
+        }
+    }
+}
+
+QByteArray IndexedFile::readString(const QByteArray &section, const QByteArray &key,
+                                   const QByteArray &defaultValue) const
+{
+    const Entry *entry = nullptr;
+    const auto found = m_index.constFind(foldedName(trimmed(section)));
+    if (found != m_index.cend())
+        entry = found->value(foldedName(trimmed(key)), nullptr);
+    return valueOrDefault(entry, defaultValue);
 }
 
 QByteArrayList readSection(const Contents &contents, const QByteArray &section)

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayList>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -42,5 +43,21 @@ Contents parse(const QByteArray &fileBytes);
 QByteArray readString(const Contents &contents, const QByteArray &section,
                       const QByteArray &key, const QByteArray &defaultValue = {});
 QByteArrayList readSection(const Contents &contents, const QByteArray &section);
+
+/// A file read and indexed once, for many lookups: readString gives what the call with the
+/// file's path gives while the file does not change.
+class IndexedFile {
+public:
+    explicit IndexedFile(const QString &path);
+    IndexedFile(const IndexedFile &) = delete;
+    IndexedFile &operator=(const IndexedFile &) = delete;
+
+    QByteArray readString(const QByteArray &section, const QByteArray &key,
+                          const QByteArray &defaultValue = {}) const;
+
+private:
+    Contents m_contents;
+    QHash<QByteArray, QHash<QByteArray, const Entry *>> m_index; ///< folded names
+};
 
 } // namespace IniFile

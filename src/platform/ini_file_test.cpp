@@ -28,13 +28,21 @@ struct StringCase {
     std::string_view defaultValue = "dflt"sv;
 };
 
+/// Every case also through a file read once and indexed, which must answer the same.
 void expectStrings(std::initializer_list<StringCase> cases)
 {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(u"messages.inf"_s);
     for (const StringCase &c : cases) {
         SCOPED_TRACE(c.name);
         const IniFile::Contents contents = IniFile::parse(bytes(c.file));
         EXPECT_EQ(IniFile::readString(contents, bytes(c.section), bytes(c.key),
                                       bytes(c.defaultValue)),
+                  bytes(c.expected));
+        writeTestFile(path, bytes(c.file));
+        const IniFile::IndexedFile indexed(path);
+        EXPECT_EQ(indexed.readString(bytes(c.section), bytes(c.key), bytes(c.defaultValue)),
                   bytes(c.expected));
     }
 }
