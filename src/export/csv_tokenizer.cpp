@@ -2,31 +2,35 @@
 
 CsvTokenizer::CsvTokenizer(const QString &line)
 {
+    // Characters are copied in runs: a run ends at a field-ending comma or at a doubled
+    // quote inside quotes, which stands for one quote.
+    const QStringView text(line);
     QString current;
+    qsizetype runStart = 0;
+    const auto takeRun = [&](qsizetype end) { current += text.sliced(runStart, end - runStart); };
     bool quoted = false;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const QChar c = line[i];
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
         if (!quoted) {
             if (c == u',') {
+                takeRun(i);
                 m_fields.append(current);
                 current.clear();
-                continue;
+                runStart = i + 1;
+            } else if (c == u'"') {
+                quoted = true; // the opening quote stays in the field until it is finished
             }
-            // The opening quote stays in the field until the field is finished.
-            if (c == u'"')
-                quoted = true;
-            current += c;
-            continue;
-        }
-        if (c == u'"' && i + 1 < line.size() && line[i + 1] == u'"') {
-            current += u'"'; // a doubled quote stands for one quote
-            ++i;
-        } else {
-            if (c == u'"')
+        } else if (c == u'"') {
+            if (i + 1 < text.size() && text[i + 1] == u'"') {
+                takeRun(i + 1);
+                ++i;
+                runStart = i + 1;
+            } else {
                 quoted = false;
-            current += c;
+            }
         }
     }
+    takeRun(text.size());
     // A trailing empty field is dropped, so an empty line has no fields at all; an unclosed
     // quote runs to the end of the line.
     if (!current.isEmpty())

@@ -20,10 +20,21 @@ constexpr QLatin1StringView kInvalidValueEnd{"'"};
 constexpr QLatin1StringView kEscapedLineBreak{"\\r\\n"};
 constexpr QLatin1StringView kFlattenedLineBreak{"\\n"};
 
+bool fitsLatin1(QStringView text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() > 0xFF)
+            return false;
+    }
+    return true;
+}
+
 /// The export file holds one byte per character. A character beyond Latin-1 becomes one
 /// "?", also when it takes two UTF-16 units.
 QByteArray toExportBytes(QStringView text)
 {
+    if (fitsLatin1(text))
+        return text.toLatin1();
     QByteArray bytes;
     bytes.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -39,20 +50,13 @@ QByteArray toExportBytes(QStringView text)
     return bytes;
 }
 
-bool fitsLatin1(QStringView text)
-{
-    for (const QChar c : text) {
-        if (c.unicode() > 0xFF)
-            return false;
-    }
-    return true;
-}
-
 /// Every line break (CR LF, a lone LF or a lone CR) replaced by \a replacement. A value
 /// read from an XML preference file carries its CR LF as a lone LF, and a raw CR or LF in
 /// the export file would end the row in the middle of the value.
 QString replaceLineBreaks(const QString &text, QLatin1StringView replacement)
 {
+    if (!text.contains(u'\r') && !text.contains(u'\n'))
+        return text;
     QString result;
     result.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
