@@ -18,7 +18,9 @@ GroupPreferencesExporter::GroupPreferencesExporter(const QString &exportPath)
 
 GroupPreferencesExporter::GroupPreferencesExporter(const QString &exportPath,
                                                    const QString &groupName)
-    : PreferencesExporter(exportPath), m_groupName(groupName)
+    : PreferencesExporter(exportPath),
+      m_groupName(groupName),
+      m_rowKind(u"GroupSetting"_s + kFieldSeparator + quoteValue(groupName) + kFieldSeparator)
 {
 }
 
@@ -33,5 +35,5 @@ void GroupPreferencesExporter::writeRowKind()
 {
     // Every setting row of a group names the group, so the name is checked on every row.
     validateValue(m_groupName, kGroupSettingLabel.toString());
-    write(u"GroupSetting"_s + kFieldSeparator + quoteValue(m_groupName) + kFieldSeparator);
+    write(m_rowKind);
 }

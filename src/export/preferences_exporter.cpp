@@ -185,7 +185,7 @@ void PreferencesExporter::writeSetting(const QString &value, const QString &cate
                                        const QString &key, bool matchAnywhere)
 {
     const QByteArray bytes = toExportBytes(value);
-    const QByteArray marker = kNoMappingMarker.toString().toLatin1();
+    static const QByteArray marker = kNoMappingMarker.toString().toLatin1();
     // A quoted value carries the marker right after its opening quote; a value that starts
     // with the marker itself is caught only when the marker may stand anywhere.
     const bool commentedOut =
