@@ -26,3 +26,19 @@ configure_and_build() {
     cmake -S "$(repo_root)" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
     cmake --build "$build_dir" --parallel "$(nproc)"
 }
+
+# What the fuzz targets need beyond the build packages: clang and its libFuzzer runtime.
+KSE_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+
+# build_fuzzers BUILD_DIR: configures BUILD_DIR with clang and the fuzz targets, and
+# builds them. Fails loudly when clang is missing.
+build_fuzzers() {
+    local build_dir=$1
+    if ! command -v clang++ >/dev/null 2>&1; then
+        echo "error: clang++ not found; the fuzz targets need clang (Debian packages: ${KSE_FUZZ_PACKAGES[*]})" >&2
+        return 1
+    fi
+    cmake -S "$(repo_root)" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_CXX_COMPILER=clang++ -DKSE_FUZZ=ON >/dev/null
+    cmake --build "$build_dir" --target kse_fuzzers --parallel "$(nproc)"
+}
