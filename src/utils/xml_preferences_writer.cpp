@@ -18,14 +18,29 @@ QString escapeXml(const QString &text)
     return escaped;
 }
 
+namespace {
+
+/// An attribute value escaped like a value; a reader turns a raw TAB, LF or CR in an
+/// attribute into a space, so those are written as character references.
+QString escapeAttribute(const QString &text)
+{
+    QString escaped = escapeXml(text);
+    escaped.replace(u'\t', u"&#9;"_s);
+    escaped.replace(u'\n', u"&#10;"_s);
+    escaped.replace(u'\r', u"&#13;"_s);
+    return escaped;
+}
+
+} // namespace
+
 QString entryLine(const PreferenceEntry &entry, const HexCodec &codec)
 {
-    // Names and units are escaped like values, so any name reads back unchanged.
-    QString line = u"<entry name='"_s + escapeXml(entry.name) + u'\'';
+    // Names and units are escaped, so any name reads back unchanged.
+    QString line = u"<entry name='"_s + escapeAttribute(entry.name) + u'\'';
     if (entry.encrypted)
         line += u" encrypted='1'"_s;
     if (!entry.units.isEmpty())
-        line += u" units='"_s + escapeXml(entry.units) + u'\'';
+        line += u" units='"_s + escapeAttribute(entry.units) + u'\'';
     line += u'>';
     line += entry.encrypted ? codec.encode(entry.value) : escapeXml(entry.value);
     line += u"</entry>"_s;

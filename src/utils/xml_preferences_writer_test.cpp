@@ -65,6 +65,7 @@ TEST(XmlPreferencesWriter, ReadsBackWhatItWrites)
         {"encrypted and empty", u"Token"_s, QString(), u"days"_s, true},
         {"awkward name and units", u"<a & 'b'>"_s, u"1"_s, u"x\"'y"_s, false},
         {"spaces and tabs", u"Padded"_s, u"  a\tb  "_s, QString(), false},
+        {"tab and line breaks in name and units", u"Two\tpart\r\nname"_s, u"2"_s, u"min\nutes"_s, false},
     };
     XmlPreferences store(u"MC Config"_s);
     for (const auto &c : cases)
