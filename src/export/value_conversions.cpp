@@ -146,7 +146,7 @@ QString papiProtocolFor(int connectionType)
     }
 }
 
-int leadingInteger(QStringView text)
+std::optional<qint64> leadingDecimal(QStringView text)
 {
     qsizetype i = 0;
     while (i < text.size() && isCWhiteSpace(text[i]))
@@ -156,20 +156,24 @@ int leadingInteger(QStringView text)
         negative = text[i] == u'-';
         ++i;
     }
-    // Accumulated as a negative number so that the int minimum fits; saturates at the limits.
+    // Leading zeros may be many; once the magnitude is beyond 32 bits it stops growing.
+    constexpr qint64 kBeyondRange = qint64{std::numeric_limits<int>::max()} + 2;
+    qint64 magnitude = 0;
+    bool hasDigit = false;
+    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+        hasDigit = true;
+        magnitude = std::min(magnitude * 10 + (text[i].unicode() - u'0'), kBeyondRange);
+    }
+    if (!hasDigit)
+        return std::nullopt;
+    return negative ? -magnitude : magnitude;
+}
+
+int leadingInteger(QStringView text)
+{
     constexpr qint64 kMin = std::numeric_limits<int>::min();
     constexpr qint64 kMax = std::numeric_limits<int>::max();
-    qint64 result = 0;
-    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
-        result = result * 10 - (text[i].unicode() - u'0');
-        if (result < kMin) {
-            result = kMin - 1;
-            break;
-        }
-    }
-    if (negative)
-        return static_cast<int>(std::max(result, kMin));
-    return static_cast<int>(std::min(-result, kMax));
+    return static_cast<int>(std::clamp(leadingDecimal(text).value_or(0), kMin, kMax));
 }
 
 qint64 blocksToMinutes(const QString &value)

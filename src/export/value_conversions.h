@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <optional>
+
 class PreferencesExporter;
 
 /// Legacy colour (empty, "0", six hex digits or a decimal COLORREF) to "#RRGGBB".
@@ -24,6 +26,11 @@ void checkValidatingAuthority(const QString &name, int connectionType);
 
 /// "http" for 3, "https" for 4, empty otherwise.
 QString papiProtocolFor(int connectionType);
+
+/// The decimal number at the start of \a text by the C library's rules (white space, a
+/// sign, digits up to the first other character); nothing without a digit. A number beyond
+/// 32 bits comes back as just beyond the int limits, so it can be told from them.
+std::optional<qint64> leadingDecimal(QStringView text);
 
 /// The decimal integer at the start of \a text by atoi rules (white space, sign, digits
 /// up to the first other character, 0 without digits), saturated at the int limits.
