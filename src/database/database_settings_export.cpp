@@ -7,25 +7,11 @@
 #include "driver/messages.h"
 
 #include <QFile>
-
-#include <utility>
+#include <QScopeGuard>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-/// Deletes a dump file when its stage is over, however it ends: no dump outlives the
-/// database stage, also when a refused value ends the export.
-class DumpFileRemover {
-public:
-    explicit DumpFileRemover(QString path) : m_path(std::move(path)) {}
-    ~DumpFileRemover() { QFile::remove(m_path); }
-    DumpFileRemover(const DumpFileRemover &) = delete;
-    DumpFileRemover &operator=(const DumpFileRemover &) = delete;
-
-private:
-    QString m_path;
-};
 
 /// Dumps \a table into \a dumpPath; a database or table that cannot be read is reported
 /// on standard error and leaves no dump, which the stage then finds missing.
@@ -42,7 +28,8 @@ bool exportGroupTable(InstallationPaths &paths, ExportLocation &location,
                       GroupNameTable &groupNames)
 {
     const QString dumpPath = location.groupsDumpPath();
-    const DumpFileRemover removeDump(dumpPath);
+    // No dump outlives its stage, also when a refused value ends the export.
+    const auto removeDump = qScopeGuard([&dumpPath] { QFile::remove(dumpPath); });
     const bool dumped = dumpDatabaseTable(paths, u"Pools"_s, dumpPath);
     const bool exported = exportGroupSettings(location, groupNames);
     if (!exported)
@@ -54,7 +41,7 @@ bool exportComputerTable(InstallationPaths &paths, ExportLocation &location,
                          const GroupNameTable &groupNames)
 {
     const QString dumpPath = location.computersDumpPath();
-    const DumpFileRemover removeDump(dumpPath);
+    const auto removeDump = qScopeGuard([&dumpPath] { QFile::remove(dumpPath); });
     const bool dumped = dumpDatabaseTable(paths, u"Equipment"_s, dumpPath);
     const bool exported = exportReservableComputers(location, groupNames);
     if (!exported)
