@@ -4,8 +4,8 @@
 
 #include "fuzz_support.h"
 
-#include "driver/console.h"
 #include "export/value_conversions.h"
+#include "platform/console.h"
 
 #include <QByteArray>
 

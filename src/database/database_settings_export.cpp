@@ -1,10 +1,10 @@
 #include "database/database_settings_export.h"
 
+#include "common/export_location.h"
+#include "common/installation_paths.h"
+#include "common/messages.h"
 #include "database/table_dump.h"
-#include "driver/console.h"
-#include "driver/export_location.h"
-#include "driver/installation_paths.h"
-#include "driver/messages.h"
+#include "platform/console.h"
 
 #include <QFile>
 #include <QScopeGuard>

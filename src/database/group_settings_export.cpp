@@ -1,15 +1,15 @@
 #include "database/database_settings_export.h"
 
+#include "common/export_location.h"
+#include "common/messages.h"
 #include "database/dump_reader.h"
 #include "database/field_values.h"
 #include "database/group_name_table.h"
 #include "database/group_preferences_exporter.h"
-#include "driver/console.h"
-#include "driver/export_location.h"
-#include "driver/messages.h"
 #include "export/localized_messages.h"
 #include "export/setting_categories.h"
 #include "export/value_conversions.h"
+#include "platform/console.h"
 
 #include <array>
 #include <optional>

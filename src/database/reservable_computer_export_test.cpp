@@ -1,7 +1,7 @@
+#include "common/export_location.h"
 #include "database/database_settings_export.h"
 #include "database/group_name_table.h"
-#include "driver/console.h"
-#include "driver/export_location.h"
+#include "platform/console.h"
 
 #include "support/temporary_installation.h"
 #include "support/test_files.h"

@@ -1,16 +1,16 @@
 #include "driver/exporter_program.h"
 
+#include "common/export_location.h"
+#include "common/installation_paths.h"
+#include "common/messages.h"
 #include "database/database_settings_export.h"
 #include "database/group_name_table.h"
-#include "driver/console.h"
-#include "driver/export_location.h"
-#include "driver/installation_paths.h"
-#include "driver/messages.h"
 #include "driver/preference_loading.h"
-#include "driver/program_version.h"
 #include "driver/rules_check.h"
 #include "export/branch_settings.h"
 #include "export/localized_messages.h"
+#include "platform/console.h"
+#include "platform/program_version.h"
 #include "utils/xml_preferences.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "driver/preference_loading.h"
 
-#include "driver/installation_paths.h"
+#include "common/installation_paths.h"
 #include "utils/portable_preferences.h"
 
 bool loadConsolePreferences(UtilsLib::PortablePreferences &store, InstallationPaths &paths)

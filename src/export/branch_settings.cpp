@@ -1,8 +1,8 @@
 #include "export/branch_settings.h"
 
-#include "driver/console.h"
-#include "driver/messages.h"
+#include "common/messages.h"
 #include "export/branch_preferences_exporter.h"
+#include "platform/console.h"
 
 bool exportBranchSettings(UtilsLib::PortablePreferences &preferences, const QString &exportPath)
 {

@@ -1,7 +1,7 @@
 #include "export/branch_settings.h"
 
-#include "driver/console.h"
 #include "export/localized_messages.h"
+#include "platform/console.h"
 #include "support/map_preferences.h"
 #include "support/test_files.h"
 

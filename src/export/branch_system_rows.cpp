@@ -2,8 +2,7 @@
 // validating authorities, idle-screen appearance, control menu, screensaver, welcome
 // message and the usage policy.
 
-#include "driver/console.h"
-#include "driver/messages.h"
+#include "common/messages.h"
 #include "export/branch_settings.h"
 #include "export/csv_tokenizer.h"
 #include "export/export_constants.h"
@@ -11,6 +10,7 @@
 #include "export/preferences_exporter.h"
 #include "export/setting_categories.h"
 #include "export/value_conversions.h"
+#include "platform/console.h"
 #include "utils/portable_preferences.h"
 
 using namespace Qt::StringLiterals;

@@ -1,8 +1,8 @@
 #include "export/preferences_exporter.h"
 
-#include "driver/console.h"
-#include "driver/messages.h"
+#include "common/messages.h"
 #include "export/export_constants.h"
+#include "platform/console.h"
 
 #include <stdexcept>
 

@@ -1,7 +1,7 @@
 #include "export/branch_preferences_exporter.h"
 
 #include "database/group_preferences_exporter.h"
-#include "driver/console.h"
+#include "platform/console.h"
 #include "support/test_files.h"
 
 #include <QTemporaryDir>

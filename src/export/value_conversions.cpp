@@ -1,9 +1,9 @@
 #include "export/value_conversions.h"
 
-#include "driver/console.h"
-#include "driver/messages.h"
+#include "common/messages.h"
 #include "export/export_constants.h"
 #include "export/preferences_exporter.h"
+#include "platform/console.h"
 
 #include <QUrl>
 

@@ -1,7 +1,7 @@
 #include "export/value_conversions.h"
 
-#include "driver/console.h"
 #include "export/branch_preferences_exporter.h"
+#include "platform/console.h"
 #include "support/test_files.h"
 
 #include <QTemporaryDir>

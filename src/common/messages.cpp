@@ -1,4 +1,4 @@
-#include "driver/messages.h"
+#include "common/messages.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,7 +1,7 @@
-#include "driver/installation_paths.h"
+#include "common/installation_paths.h"
 
-#include "driver/console.h"
-#include "driver/messages.h"
+#include "common/messages.h"
+#include "platform/console.h"
 #include "platform/folders.h"
 
 #include <QDir>

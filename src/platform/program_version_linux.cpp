@@ -1,4 +1,4 @@
-#include "driver/program_version.h"
+#include "platform/program_version.h"
 
 using namespace Qt::StringLiterals;
 

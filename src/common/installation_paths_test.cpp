@@ -1,6 +1,6 @@
-#include "driver/installation_paths.h"
+#include "common/installation_paths.h"
 
-#include "driver/console.h"
+#include "platform/console.h"
 #include "support/scoped_environment.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "driver/export_location.h"
+#include "common/export_location.h"
 
-#include "driver/console.h"
+#include "platform/console.h"
 #include "support/scoped_environment.h"
 
 #include <QDir>

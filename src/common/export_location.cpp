@@ -1,7 +1,7 @@
-#include "driver/export_location.h"
+#include "common/export_location.h"
 
-#include "driver/console.h"
-#include "driver/messages.h"
+#include "common/messages.h"
+#include "platform/console.h"
 #include "platform/folders.h"
 
 #include <QDir>
