@@ -2,6 +2,7 @@
 #include "common/installation_paths.h"
 #include "database/database_settings_export.h"
 #include "database/group_name_table.h"
+#include "export/export_file.h"
 #include "platform/console.h"
 
 #include "support/temporary_installation.h"
@@ -54,11 +55,13 @@ DatabaseStageRun runDatabaseStage(const TemporaryInstallation &installation)
     InstallationPaths paths;
     ExportLocation location;
     GroupNameTable groupNames;
+    ExportFile file;
     try {
-        run.exported = exportDatabaseSettings(paths, location, groupNames);
+        run.exported = exportDatabaseSettings(paths, location, file, groupNames);
     } catch (const std::runtime_error &error) {
         run.error = QString::fromStdString(error.what());
     }
+    file.flush();
     run.out = console.out();
     run.err = console.err();
     run.exportFile = readTestFile(installation.exportFilePath()).toStdString();

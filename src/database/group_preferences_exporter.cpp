@@ -11,14 +11,14 @@ constexpr QLatin1StringView kGroupSettingLabel{"Group Setting"};
 
 } // namespace
 
-GroupPreferencesExporter::GroupPreferencesExporter(const QString &exportPath)
-    : GroupPreferencesExporter(exportPath, kUngroupedPoolName.toString())
+GroupPreferencesExporter::GroupPreferencesExporter(ExportFile &file, const QString &exportPath)
+    : GroupPreferencesExporter(file, exportPath, kUngroupedPoolName.toString())
 {
 }
 
-GroupPreferencesExporter::GroupPreferencesExporter(const QString &exportPath,
+GroupPreferencesExporter::GroupPreferencesExporter(ExportFile &file, const QString &exportPath,
                                                    const QString &groupName)
-    : PreferencesExporter(exportPath),
+    : PreferencesExporter(file, exportPath),
       m_groupName(groupName),
       m_rowKind(u"GroupSetting"_s + kFieldSeparator + quoteValue(groupName) + kFieldSeparator)
 {

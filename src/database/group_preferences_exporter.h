@@ -6,8 +6,8 @@
 class GroupPreferencesExporter final : public PreferencesExporter {
 public:
     /// The ungrouped pool, "KESTRUN UNGROUPED".
-    explicit GroupPreferencesExporter(const QString &exportPath);
-    GroupPreferencesExporter(const QString &exportPath, const QString &groupName);
+    GroupPreferencesExporter(ExportFile &file, const QString &exportPath);
+    GroupPreferencesExporter(ExportFile &file, const QString &exportPath, const QString &groupName);
 
     void writeGroup();
     const QString &groupName() const { return m_groupName; }

@@ -1,5 +1,6 @@
 #include "database/group_preferences_exporter.h"
 
+#include "export/export_file.h"
 #include "support/test_files.h"
 
 #include <QTemporaryDir>
@@ -17,14 +18,14 @@ TEST(GroupPreferencesExporter, WritesTheGroupRowAndItsSettingRows)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"kestrunSettings.csv"_s);
-    {
-        GroupPreferencesExporter group(path, u"Teens"_s);
-        group.writeGroup();
-        group.writeBool(1, u"RCS"_s, u"hideEnabled"_s);
-        group.writeString(u"NO_MAPPING: C:\\x.htm"_s, u"RCS"_s, u"image"_s);
-        GroupPreferencesExporter ungrouped(path);
-        ungrouped.writeGroup();
-    }
+    ExportFile file;
+    GroupPreferencesExporter group(file, path, u"Teens"_s);
+    group.writeGroup();
+    group.writeBool(1, u"RCS"_s, u"hideEnabled"_s);
+    group.writeString(u"NO_MAPPING: C:\\x.htm"_s, u"RCS"_s, u"image"_s);
+    GroupPreferencesExporter ungrouped(file, path);
+    ungrouped.writeGroup();
+    file.finish();
     EXPECT_EQ(readTestFile(path),
               QByteArrayLiteral("Group^~%\"Teens\"\r\n"
                                 "GroupSetting^~%\"Teens\"^~%RCS.hideEnabled^~%true\r\n"
@@ -37,8 +38,9 @@ TEST(GroupPreferencesExporter, RefusesANameHoldingTheSeparatorWithoutWritingPart
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"kestrunSettings.csv"_s);
+    ExportFile file;
     {
-        GroupPreferencesExporter group(path, u"Teens^~%Kids"_s);
+        GroupPreferencesExporter group(file, path, u"Teens^~%Kids"_s);
         // The comment prefix of the second row comes before the name is checked; it must
         // not reach the file.
         const std::function<void()> writes[] = {
@@ -57,6 +59,7 @@ TEST(GroupPreferencesExporter, RefusesANameHoldingTheSeparatorWithoutWritingPart
             }
         }
     }
+    file.finish();
     EXPECT_EQ(readTestFile(path), QByteArray());
 }
 

@@ -6,6 +6,7 @@
 #include "database/field_values.h"
 #include "database/group_name_table.h"
 #include "database/group_preferences_exporter.h"
+#include "export/export_file.h"
 #include "export/localized_messages.h"
 #include "export/setting_categories.h"
 #include "export/value_conversions.h"
@@ -254,10 +255,11 @@ void writeGroupSettings(GroupPreferencesExporter &exporter, const GroupRecord &g
 
 } // namespace
 
-bool exportGroupSettings(ExportLocation &location, GroupNameTable &groupNames)
+bool exportGroupSettings(ExportLocation &location, ExportFile &file, GroupNameTable &groupNames)
 {
     DumpReader dump;
     if (!dump.open(location.groupsDumpPath())) {
+        file.flush();
         Console::outLine(Messages::groupsDumpNotOpened());
         return false;
     }
@@ -266,8 +268,8 @@ bool exportGroupSettings(ExportLocation &location, GroupNameTable &groupNames)
         // A number text that is not a whole number is group 0.
         groupNames.enter(text(group.number).toInt(nullptr, 10), text(group.name));
 
-        // One exporter per group, so each group's rows are complete before the next starts.
-        GroupPreferencesExporter exporter(location.exportFilePath(), text(group.name));
+        // One exporter per group: its row kind names the group.
+        GroupPreferencesExporter exporter(file, location.exportFilePath(), text(group.name));
         if (!exporter.isOpen())
             return false;
         exporter.writeGroup();

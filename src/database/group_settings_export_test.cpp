@@ -1,6 +1,7 @@
 #include "common/export_location.h"
 #include "database/database_settings_export.h"
 #include "database/group_name_table.h"
+#include "export/export_file.h"
 #include "platform/console.h"
 
 #include "support/temporary_installation.h"
@@ -54,11 +55,13 @@ GroupStageRun runGroupStage(const TemporaryInstallation &installation, const QBy
     writeTestFile(installation.groupsDumpPath(), dump);
     GroupStageRun run;
     ExportLocation location;
+    ExportFile file;
     try {
-        run.exported = exportGroupSettings(location, groupNames);
+        run.exported = exportGroupSettings(location, file, groupNames);
     } catch (const std::runtime_error &error) {
         run.error = QString::fromStdString(error.what());
     }
+    file.flush();
     run.exportFile = readTestFile(installation.exportFilePath()).toStdString();
     return run;
 }

@@ -4,8 +4,8 @@
 
 using namespace Qt::StringLiterals;
 
-ResComputerPreferencesExporter::ResComputerPreferencesExporter(const QString &exportPath)
-    : PreferencesExporter(exportPath)
+ResComputerPreferencesExporter::ResComputerPreferencesExporter(ExportFile &file, const QString &exportPath)
+    : PreferencesExporter(file, exportPath)
 {
 }
 

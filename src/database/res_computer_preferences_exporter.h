@@ -5,7 +5,7 @@
 /// Writes "Computer" rows; it writes no setting rows.
 class ResComputerPreferencesExporter final : public PreferencesExporter {
 public:
-    explicit ResComputerPreferencesExporter(const QString &exportPath);
+    ResComputerPreferencesExporter(ExportFile &file, const QString &exportPath);
 
     void writeComputer(const QString &name, const QString &description, const QString &location,
                        const QString &groupName, const QString &status);

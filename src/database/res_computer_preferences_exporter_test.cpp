@@ -1,5 +1,6 @@
 #include "database/res_computer_preferences_exporter.h"
 
+#include "export/export_file.h"
 #include "support/test_files.h"
 
 #include <QTemporaryDir>
@@ -16,11 +17,13 @@ TEST(ResComputerPreferencesExporter, QuotesEveryFieldAndNamesTheOneHoldingTheSep
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"kestrunSettings.csv"_s);
-    ResComputerPreferencesExporter computers(path);
+    ExportFile file;
+    ResComputerPreferencesExporter computers(file, path);
     computers.writeComputer(u"PC-01"_s, u"Corner, \"quiet\"\r\nwindow"_s, QString(), u"Teens"_s,
                             u"MANUALLY_OUT_OF_SERVICE"_s);
     const QByteArray firstRow = "Computer^~%\"PC-01\"^~%\"Corner, \"quiet\"\\r\\nwindow\"^~%\"\"^~%"
                                 "\"Teens\"^~%\"MANUALLY_OUT_OF_SERVICE\"\r\n";
+    file.flush();
     EXPECT_EQ(readTestFile(path), firstRow);
 
     const char *const labels[] = {"Reservable Computer Name", "Reservable Computer Description",
@@ -39,6 +42,7 @@ TEST(ResComputerPreferencesExporter, QuotesEveryFieldAndNamesTheOneHoldingTheSep
                           + QByteArray(labels[field]) + "'");
         }
     }
+    file.flush();
     EXPECT_EQ(readTestFile(path), firstRow);
 }
 

@@ -7,6 +7,7 @@
 #include "database/group_name_table.h"
 #include "database/group_preferences_exporter.h"
 #include "database/res_computer_preferences_exporter.h"
+#include "export/export_file.h"
 #include "platform/console.h"
 
 #include <optional>
@@ -21,15 +22,17 @@ const QString kManuallyOutOfService = u"MANUALLY_OUT_OF_SERVICE"_s;
 
 } // namespace
 
-bool exportReservableComputers(ExportLocation &location, const GroupNameTable &groupNames)
+bool exportReservableComputers(ExportLocation &location, ExportFile &file,
+                               const GroupNameTable &groupNames)
 {
     DumpReader dump;
     if (!dump.open(location.computersDumpPath())) {
+        file.flush();
         Console::outLine(Messages::computersDumpNotOpened());
         return false;
     }
     // The database stage reports a file that cannot be opened.
-    ResComputerPreferencesExporter exporter(location.exportFilePath());
+    ResComputerPreferencesExporter exporter(file, location.exportFilePath());
     if (!exporter.isOpen())
         return false;
 
@@ -55,7 +58,7 @@ bool exportReservableComputers(ExportLocation &location, const GroupNameTable &g
 
     // The pool is declared once, after its computers; it has no settings of its own.
     if (anyUngrouped) {
-        GroupPreferencesExporter ungroupedPool(location.exportFilePath());
+        GroupPreferencesExporter ungroupedPool(file, location.exportFilePath());
         ungroupedPool.writeGroup();
     }
     return true;

@@ -1,6 +1,7 @@
 #include "common/export_location.h"
 #include "database/database_settings_export.h"
 #include "database/group_name_table.h"
+#include "export/export_file.h"
 #include "platform/console.h"
 
 #include "support/temporary_installation.h"
@@ -45,7 +46,9 @@ TEST(ReservableComputerExport, WritesOneRowPerComputerAndTheUngroupedPoolLast)
         writeTestFile(installation.computersDumpPath(), c.dump);
         Console::Capture console;
         ExportLocation location;
-        EXPECT_TRUE(exportReservableComputers(location, groupNames));
+        ExportFile file;
+        EXPECT_TRUE(exportReservableComputers(location, file, groupNames));
+        file.finish();
         EXPECT_EQ(console.out(), QString());
         EXPECT_EQ(readTestFile(installation.exportFilePath()).toStdString(), c.exportFile.toStdString());
     }

@@ -2,7 +2,7 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <QSaveFile>
+#include <QScopeGuard>
 
 #include <sqlite3.h>
 
@@ -83,7 +83,13 @@ QByteArray databaseFileName(const QString &databasePath)
     return name;
 }
 
-bool writeRows(sqlite3 *db, sqlite3_stmt *statement, QSaveFile &dump, QString *error)
+QString writeFailure(const QString &dumpPath, const OutputFile &dump)
+{
+    return u"cannot write \"%1\": %2"_s.arg(dumpPath, dump.errorString());
+}
+
+bool writeRows(sqlite3 *db, sqlite3_stmt *statement, OutputFile &dump, const QString &dumpPath,
+               QString *error)
 {
     const int columnCount = sqlite3_column_count(statement);
     QByteArray pending;
@@ -110,31 +116,45 @@ bool writeRows(sqlite3 *db, sqlite3_stmt *statement, QSaveFile &dump, QString *e
         }
         pending.append("\r\n");
         if (pending.size() >= kWriteChunk) {
-            dump.write(pending);
+            if (!dump.write(pending.constData(), pending.size())) {
+                *error = writeFailure(dumpPath, dump);
+                return false;
+            }
             pending.clear();
         }
     }
-    dump.write(pending);
+    if (!dump.write(pending.constData(), pending.size())) {
+        *error = writeFailure(dumpPath, dump);
+        return false;
+    }
     return true;
 }
 
 } // namespace
 
 bool dumpTable(const QString &databasePath, const QString &table, const QString &dumpPath,
-               QString *error, int busyTimeoutMs)
+               QString *error, int busyTimeoutMs, const OutputFileOpener &opener)
 {
     QString ignored;
     if (error == nullptr)
         error = &ignored;
     QFile::remove(dumpPath);
 
-    // Rows go to a temporary file beside the dump, which takes the dump's name only
-    // once every row is written: a failure part-way leaves no dump behind.
-    QSaveFile dump(dumpPath);
-    if (!dump.open(QIODevice::WriteOnly)) {
+    QString openFailure;
+    std::unique_ptr<OutputFile> dump = opener(dumpPath, OutputFile::Mode::Replace, &openFailure);
+    if (!dump) {
         *error = u"cannot open \"%1\""_s.arg(dumpPath);
         return false;
     }
+    // A dump that is not written whole is removed: the stage must find it missing, never
+    // read part of a table as the whole of it.
+    bool complete = false;
+    const auto removeIncomplete = qScopeGuard([&] {
+        if (!complete) {
+            dump.reset(); // a file still open cannot be removed everywhere
+            QFile::remove(dumpPath);
+        }
+    });
 
     sqlite3 *handle = nullptr;
     const int openCode = sqlite3_open_v2(databaseFileName(databasePath).constData(), &handle,
@@ -143,7 +163,6 @@ bool dumpTable(const QString &databasePath, const QString &table, const QString 
     if (openCode != SQLITE_OK) {
         const char *reason = handle != nullptr ? sqlite3_errmsg(handle) : sqlite3_errstr(openCode);
         *error = u"unable to open database \"%1\": %2"_s.arg(databasePath, QString::fromUtf8(reason));
-        dump.cancelWriting();
         return false;
     }
     sqlite3_busy_timeout(db.get(), busyTimeoutMs);
@@ -154,17 +173,17 @@ bool dumpTable(const QString &databasePath, const QString &table, const QString 
     const Statement statement(statementHandle);
     if (prepareCode != SQLITE_OK) {
         *error = sqliteMessage(db.get(), "in prepare", prepareCode);
-        dump.cancelWriting();
         return false;
     }
 
-    if (!writeRows(db.get(), statement.get(), dump, error)) {
-        dump.cancelWriting();
+    if (!writeRows(db.get(), statement.get(), *dump, dumpPath, error))
+        return false;
+    // The dump is read back at once by this program, so it is not synced to storage; its
+    // close is checked all the same.
+    if (!dump->close()) {
+        *error = writeFailure(dumpPath, *dump);
         return false;
     }
-    if (!dump.commit()) {
-        *error = u"cannot write to \"%1\""_s.arg(dumpPath);
-        return false;
-    }
+    complete = true;
     return true;
 }

@@ -8,6 +8,7 @@
 #include "driver/preference_loading.h"
 #include "driver/rules_check.h"
 #include "export/branch_settings.h"
+#include "export/export_file.h"
 #include "export/localized_messages.h"
 #include "platform/console.h"
 #include "platform/program_version.h"
@@ -31,6 +32,7 @@ struct ProcessObjects {
     InstallationPaths installationPaths;
     ExportLocation exportLocation;
     GroupNameTable groupNames;
+    ExportFile exportFile; ///< one writer for the whole run
 };
 
 /// The preference stage: both preference files into the one store, then the branch rows.
@@ -40,7 +42,8 @@ bool exportPreferences(ProcessObjects &objects)
     // The service file is read only when the console file loaded.
     if (loadConsolePreferences(objects.store, paths) && loadServicePreferences(objects.store, paths)) {
         Console::outLine(Messages::preferencesLoaded());
-        return exportBranchSettings(objects.store, objects.exportLocation.exportFilePath());
+        return exportBranchSettings(objects.store, objects.exportFile,
+                                    objects.exportLocation.exportFilePath());
     }
     Console::errLine(Messages::preferencesNotLoaded());
     Console::errLine(Messages::consolePreferencesPathWas(paths.consolePreferencesPath()));
@@ -52,6 +55,25 @@ int endWith(int exitStatus)
 {
     Console::waitForKey();
     return exitStatus;
+}
+
+/// A runtime error ended the export: the rows written before it stay in the file, then the
+/// error is reported. A write that fails on the way is reported after it.
+int endWithError(ExportFile &exportFile, const std::runtime_error &error)
+{
+    QString writeFailure;
+    try {
+        exportFile.flush();
+    } catch (const ExportFileError &failure) {
+        writeFailure = QString::fromUtf8(failure.what());
+    }
+    Console::endLine(Console::Stream::Err);
+    Console::errLine(QString::fromUtf8(error.what()));
+    if (!writeFailure.isEmpty())
+        Console::errLine(writeFailure);
+    Console::errLine(Messages::exportFailed());
+    // The export did not complete, so the run fails.
+    return endWith(kExitFailure);
 }
 
 } // namespace
@@ -68,22 +90,26 @@ int runExporter()
     // Whether an old export file was there, and whether it went, does not matter.
     std::remove(QFile::encodeName(objects.exportLocation.exportFilePath()).constData());
 
+    // The export file is flushed before every line that reports an outcome, so what the
+    // console says has happened is in the file, and a failed write is reported first.
+    ExportFile &exportFile = objects.exportFile;
     try {
         if (!exportPreferences(objects)) {
+            exportFile.flush();
             Console::errLine(Messages::preferenceStageFailed());
             return endWith(kExitFailure);
         }
-        if (!exportDatabaseSettings(objects.installationPaths, objects.exportLocation,
+        exportFile.flush();
+        if (!exportDatabaseSettings(objects.installationPaths, objects.exportLocation, exportFile,
                                     objects.groupNames)) {
+            exportFile.flush();
             Console::errLine(Messages::databaseStageFailed());
             return endWith(kExitFailure);
         }
+        // Nothing is reported done before the file is on the storage device and closed.
+        exportFile.finish();
     } catch (const std::runtime_error &error) {
-        Console::endLine(Console::Stream::Err);
-        Console::errLine(QString::fromUtf8(error.what()));
-        Console::errLine(Messages::exportFailed());
-        // The export did not complete, so the run fails.
-        return endWith(kExitFailure);
+        return endWithError(exportFile, error);
     }
 
     if (validatingAuthorityRulesConfigured(objects.installationPaths.userValidationPath())) {

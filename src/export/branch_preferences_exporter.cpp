@@ -4,8 +4,8 @@
 
 using namespace Qt::StringLiterals;
 
-BranchPreferencesExporter::BranchPreferencesExporter(const QString &exportPath)
-    : PreferencesExporter(exportPath)
+BranchPreferencesExporter::BranchPreferencesExporter(ExportFile &file, const QString &exportPath)
+    : PreferencesExporter(file, exportPath)
 {
 }
 

@@ -5,7 +5,7 @@
 /// Writes "BranchSetting" rows.
 class BranchPreferencesExporter final : public PreferencesExporter {
 public:
-    explicit BranchPreferencesExporter(const QString &exportPath);
+    BranchPreferencesExporter(ExportFile &file, const QString &exportPath);
 
 protected:
     void writeRowKind() override;

@@ -4,9 +4,10 @@
 #include "export/branch_preferences_exporter.h"
 #include "platform/console.h"
 
-bool exportBranchSettings(UtilsLib::PortablePreferences &preferences, const QString &exportPath)
+bool exportBranchSettings(UtilsLib::PortablePreferences &preferences, ExportFile &file,
+                          const QString &exportPath)
 {
-    BranchPreferencesExporter exporter(exportPath);
+    BranchPreferencesExporter exporter(file, exportPath);
     if (!exporter.isOpen()) {
         Console::endLine(Console::Stream::Out);
         Console::outLine(Messages::exportFileNotOpened(exportPath));

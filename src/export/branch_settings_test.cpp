@@ -1,5 +1,6 @@
 #include "export/branch_settings.h"
 
+#include "export/export_file.h"
 #include "export/localized_messages.h"
 #include "platform/console.h"
 #include "support/map_preferences.h"
@@ -33,7 +34,9 @@ protected:
         QFile::remove(exportPath());
         MapPreferences store(preferences);
         Console::Capture console;
-        EXPECT_TRUE(exportBranchSettings(store, exportPath()));
+        ExportFile file;
+        EXPECT_TRUE(exportBranchSettings(store, file, exportPath()));
+        file.finish();
         m_console = console.out();
         return rowsOfFile();
     }
@@ -222,12 +225,14 @@ TEST_F(BranchSettingsTest, UnsupportedAuthorityStopsBeforeItsRowsAndKeepsEarlier
         SCOPED_TRACE(c.name);
         QFile::remove(exportPath());
         MapPreferences store(c.preferences);
+        ExportFile file;
         try {
-            exportBranchSettings(store, exportPath());
+            exportBranchSettings(store, file, exportPath());
             ADD_FAILURE() << "no error raised";
         } catch (const std::runtime_error &error) {
             EXPECT_EQ(QString::fromUtf8(error.what()), c.message);
         }
+        file.flush();
         EXPECT_EQ(rowsOfFile().constLast(), c.lastRow);
     }
 }
@@ -246,7 +251,8 @@ TEST_F(BranchSettingsTest, ExportFileThatCannotBeOpenedWritesNothing)
     MapPreferences store;
     Console::Capture console;
     const QString path = m_dir.filePath(u"missing/kestrunSettings.csv"_s);
-    EXPECT_FALSE(exportBranchSettings(store, path));
+    ExportFile file;
+    EXPECT_FALSE(exportBranchSettings(store, file, path));
     EXPECT_EQ(console.out(), u"\nFailed to open export file: '"_s + path + u"'\n\n"_s);
     EXPECT_FALSE(QFile::exists(path));
 }

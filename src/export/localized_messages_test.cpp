@@ -1,6 +1,7 @@
 #include "export/localized_messages.h"
 
 #include "export/branch_preferences_exporter.h"
+#include "export/export_file.h"
 #include "support/test_files.h"
 
 #include <QTemporaryDir>
@@ -30,10 +31,10 @@ TEST(LocalizedMessages, WritesTheThreeLanguagesInOrderWithTheirBytesUnchanged)
     const auto exportMessage = [&](const QByteArray &messageKey) {
         const QString exportPath = dir.filePath(u"kestrunSettings.csv"_s);
         QFile::remove(exportPath);
-        {
-            BranchPreferencesExporter exporter(exportPath);
-            writeLocalizedMessage(exporter, messageKey, u"RCS"_s, u"warningMulti"_s);
-        }
+        ExportFile file;
+        BranchPreferencesExporter exporter(file, exportPath);
+        writeLocalizedMessage(exporter, messageKey, u"RCS"_s, u"warningMulti"_s);
+        file.finish();
         return readTestFile(exportPath);
     };
 

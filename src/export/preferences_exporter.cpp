@@ -2,7 +2,10 @@
 
 #include "common/messages.h"
 #include "export/export_constants.h"
+#include "export/export_file.h"
 #include "platform/console.h"
+
+#include <QStringList>
 
 #include <stdexcept>
 
@@ -110,22 +113,16 @@ QString decimalText(ExportInteger number)
 
 } // namespace
 
-PreferencesExporter::PreferencesExporter(const QString &exportPath)
-    : m_file(std::make_unique<QFile>(exportPath))
+PreferencesExporter::PreferencesExporter(ExportFile &file, const QString &exportPath)
+    : m_file(file)
 {
-    // Append mode: every row goes to the end of the file at the moment it is written, also
-    // while a second exporter holds the same file open. A failure shows only in isOpen().
-    (void)m_file->open(QIODevice::WriteOnly | QIODevice::Append);
-}
-
-PreferencesExporter::~PreferencesExporter()
-{
-    m_file->close();
+    // A failure to open shows only in isOpen().
+    (void)m_file.open(exportPath);
 }
 
 bool PreferencesExporter::isOpen() const
 {
-    return m_file->isOpen();
+    return m_file.isOpen();
 }
 
 void PreferencesExporter::writeBool(qint64 flag, const QString &category, const QString &key)
@@ -228,9 +225,6 @@ void PreferencesExporter::write(const QString &text)
 void PreferencesExporter::endRow()
 {
     m_row += "\r\n";
-    if (m_file->isOpen()) {
-        m_file->write(m_row);
-        m_file->flush();
-    }
+    m_file.append(m_row);
     m_row.clear();
 }

@@ -1,17 +1,17 @@
 #pragma once
 
-#include <QFile>
+#include <QByteArray>
 #include <QString>
 
-#include <memory>
+class ExportFile;
 
 /// Wide enough for every product the exporters form from read numbers (a daily quota of
 /// sessions × blocks × 5 exceeds 64 bits), so a number is always written exactly.
 __extension__ typedef __int128 ExportInteger;
 
-/// Appends rows to the export file. Each exporter opens the file for appending when it
-/// is made and closes it when it is destroyed, also while an error passes. Every row
-/// ends with CR LF and is flushed when written; characters are written as Latin-1.
+/// Appends rows to the run's export file. An exporter opens the file when it is made (the
+/// first one of the run does; later ones find it open). Every row ends with CR LF and
+/// goes to the file whole, after the rows written before it; characters are Latin-1.
 class PreferencesExporter {
 public:
     PreferencesExporter(const PreferencesExporter &) = delete;
@@ -41,19 +41,19 @@ public:
     static void validateValue(const QString &value, const QString &label);
 
 protected:
-    explicit PreferencesExporter(const QString &exportPath);
-    ~PreferencesExporter();
+    PreferencesExporter(ExportFile &file, const QString &exportPath);
+    ~PreferencesExporter() = default;
 
     /// Writes the row kind part of a setting row, separator included.
     virtual void writeRowKind() = 0;
 
     /// Adds text to the row being built, without a line end.
     void write(const QString &text);
-    /// Ends the row with CR LF and writes it whole to the file, flushed. A row abandoned by
-    /// an error before its end never reaches the file.
+    /// Ends the row with CR LF and hands it whole to the export file. A row abandoned by an
+    /// error before its end never reaches the file.
     void endRow();
 
 private:
-    std::unique_ptr<QFile> m_file;
+    ExportFile &m_file;
     QByteArray m_row; ///< the row being built, Latin-1
 };

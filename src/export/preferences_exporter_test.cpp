@@ -1,6 +1,7 @@
 #include "export/branch_preferences_exporter.h"
 
 #include "database/group_preferences_exporter.h"
+#include "export/export_file.h"
 #include "platform/console.h"
 #include "support/test_files.h"
 
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <memory>
 #include <stdexcept>
 
 using namespace Qt::StringLiterals;
@@ -53,7 +55,19 @@ QByteArray rowsOf(const QByteArray &values)
 class PreferencesExporterTest : public testing::Test {
 protected:
     QString exportPath() const { return m_dir.filePath(u"kestrunSettings.csv"_s); }
-    QByteArray exported() const { return readTestFile(exportPath()); }
+    /// A writer for a new run, opened by the first exporter made with it.
+    ExportFile &newExportFile()
+    {
+        m_file = std::make_unique<ExportFile>();
+        return *m_file;
+    }
+    /// The file after the rows collected so far were written.
+    QByteArray exported()
+    {
+        if (m_file)
+            m_file->flush();
+        return readTestFile(exportPath());
+    }
 
     void expectCases(std::initializer_list<Case> cases)
     {
@@ -61,7 +75,7 @@ protected:
             SCOPED_TRACE(c.name);
             QFile::remove(exportPath());
             {
-                BranchPreferencesExporter exporter(exportPath());
+                BranchPreferencesExporter exporter(newExportFile(), exportPath());
                 writeWith(exporter, c.writer, c.text);
             }
             EXPECT_EQ(exported(), rowsOf(c.expected));
@@ -70,12 +84,13 @@ protected:
 
 private:
     QTemporaryDir m_dir;
+    std::unique_ptr<ExportFile> m_file;
 };
 
 TEST_F(PreferencesExporterTest, WritesEachValueForm)
 {
     {
-        BranchPreferencesExporter exporter(exportPath());
+        BranchPreferencesExporter exporter(newExportFile(), exportPath());
         exporter.writeBool(2, kCat, kKey);
         exporter.writeBool(0, kCat, kKey);
         exporter.writeInt(-5, kCat, kKey);
@@ -125,7 +140,7 @@ TEST_F(PreferencesExporterTest, RefusesTheFieldSeparatorAndKeepsEarlierRows)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         QFile::remove(exportPath());
-        BranchPreferencesExporter exporter(exportPath());
+        BranchPreferencesExporter exporter(newExportFile(), exportPath());
         exporter.writeInt(1, kCat, kKey);
         try {
             writeWith(exporter, c.writer, c.text);
@@ -144,7 +159,7 @@ TEST_F(PreferencesExporterTest, WritesCharactersBeyondLatin1AsQuestionMarksAndSa
 {
     Console::Capture console;
     {
-        BranchPreferencesExporter exporter(exportPath());
+        BranchPreferencesExporter exporter(newExportFile(), exportPath());
         exporter.writeString(u"caf\u00e9"_s, kCat, kKey);
         exporter.writeString(u"\u4e2d \U0001F600!"_s, kCat, kKey);
     }
@@ -170,7 +185,7 @@ TEST_F(PreferencesExporterTest, WritesHoursAsTimeOfDay)
         SCOPED_TRACE(c.blocks);
         QFile::remove(exportPath());
         {
-            BranchPreferencesExporter exporter(exportPath());
+            BranchPreferencesExporter exporter(newExportFile(), exportPath());
             exporter.writeHours(c.blocks, u"H"_s, u"sundayLibraryHours."_s, false);
             exporter.writeHours(c.blocks, u"H"_s, u"sundayLibraryHours."_s, true);
         }
@@ -184,9 +199,10 @@ TEST_F(PreferencesExporterTest, AppendsRowsOfExportersOpenAtTheSameTime)
 {
     writeTestFile(exportPath(), rowsOf("0"));
     {
-        BranchPreferencesExporter branch(exportPath());
+        ExportFile &file = newExportFile();
+        BranchPreferencesExporter branch(file, exportPath());
         branch.writeInt(1, kCat, kKey);
-        GroupPreferencesExporter ungrouped(exportPath());
+        GroupPreferencesExporter ungrouped(file, exportPath());
         branch.writeInt(2, kCat, kKey);
         ungrouped.writeGroup();
         branch.writeInt(3, kCat, kKey);
@@ -197,7 +213,7 @@ TEST_F(PreferencesExporterTest, AppendsRowsOfExportersOpenAtTheSameTime)
 TEST_F(PreferencesExporterTest, WritesNothingWhenTheFileCannotBeOpened)
 {
     const QString path = exportPath() + u"/missing/kestrunSettings.csv"_s;
-    BranchPreferencesExporter exporter(path);
+    BranchPreferencesExporter exporter(newExportFile(), path);
     EXPECT_FALSE(exporter.isOpen());
     exporter.writeString(u"x"_s, kCat, kKey);
     EXPECT_FALSE(QFile::exists(path));

@@ -1,6 +1,7 @@
 #include "export/value_conversions.h"
 
 #include "export/branch_preferences_exporter.h"
+#include "export/export_file.h"
 #include "platform/console.h"
 #include "support/test_files.h"
 
@@ -149,11 +150,11 @@ TEST(ValueConversions, WritesTheConnectorTypeUnderItsConnector)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"kestrunSettings.csv"_s);
-    {
-        BranchPreferencesExporter exporter(path);
-        for (const int authority : {2, 1, 3})
-            writeConnectorType(exporter, authority, u"Evergreen"_s, u"Ils"_s);
-    }
+    ExportFile file;
+    BranchPreferencesExporter exporter(file, path);
+    for (const int authority : {2, 1, 3})
+        writeConnectorType(exporter, authority, u"Evergreen"_s, u"Ils"_s);
+    file.finish();
     // Any authority number other than 2 is the first connector.
     EXPECT_EQ(readTestFile(path),
               QByteArrayLiteral("BranchSetting^~%Ils.connector2.type^~%\"EVERGREEN\"\r\n"

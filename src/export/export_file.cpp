@@ -1,0 +1,87 @@
+#include "export/export_file.h"
+
+#include <QDir>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+/// Rows are written in chunks of about this size.
+constexpr qsizetype kChunkSize = 128 * 1024;
+
+/// The report of a failed write: prefix, the export file's path, middle, the system's reason.
+constexpr QLatin1StringView kWriteFailedPrefix{"ERROR: Could not write the export file '"};
+constexpr QLatin1StringView kWriteFailedMiddle{"': "};
+
+} // namespace
+
+ExportFile::ExportFile(OutputFileOpener opener) : m_opener(std::move(opener))
+{
+    m_buffer.reserve(kChunkSize + 4096);
+}
+
+ExportFile::~ExportFile() = default;
+
+bool ExportFile::open(const QString &path)
+{
+    if (m_state == State::NotOpen) {
+        QString ignored;
+        // Appending: a file that could not be removed at the start keeps its old rows.
+        m_file = m_opener(path, OutputFile::Mode::Append, &ignored);
+        if (m_file) {
+            m_path = path;
+            m_state = State::Open;
+        }
+    }
+    return isOpen();
+}
+
+bool ExportFile::isOpen() const
+{
+    return m_state == State::Open;
+}
+
+void ExportFile::append(QByteArrayView rows)
+{
+    if (m_state != State::Open)
+        return;
+    m_buffer.append(rows);
+    if (m_buffer.size() >= kChunkSize)
+        flush();
+}
+
+void ExportFile::flush()
+{
+    // After a failure, which has already been reported, nothing is written again.
+    if (m_state != State::Open || m_buffer.isEmpty())
+        return;
+    const bool written = m_file->write(m_buffer.constData(), m_buffer.size());
+    m_buffer.clear();
+    if (!written)
+        fail(m_file->errorString());
+}
+
+void ExportFile::finish()
+{
+    flush();
+    if (m_state != State::Open)
+        return;
+    const bool synced = m_file->syncToStorage();
+    const QString syncFailure = m_file->errorString();
+    // The file is closed also after a failed sync; the first failure is the one reported.
+    const bool closed = m_file->close();
+    const QString reason = synced ? m_file->errorString() : syncFailure;
+    m_file.reset();
+    m_state = State::Finished;
+    if (!synced || !closed)
+        fail(reason);
+}
+
+void ExportFile::fail(const QString &reason)
+{
+    m_state = State::Failed;
+    m_buffer.clear();
+    throw ExportFileError(
+        (kWriteFailedPrefix + QDir::toNativeSeparators(m_path) + kWriteFailedMiddle + reason)
+            .toStdString());
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "platform/output_file.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <memory>
+#include <stdexcept>
+
+/// A write, flush or close of the export file that failed. Its message is the whole text
+/// for the operator; it ends the export like any other runtime error.
+class ExportFileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+/// The export file of one run. It is opened once, and every exporter of the run appends
+/// its rows through it, so rows reach the file in the order they are written. Rows are
+/// collected and written in large chunks. Every write, flush and close is checked and a
+/// failure throws ExportFileError; after a failure nothing more is written, so no row is
+/// ever joined to the cut end of an earlier one.
+class ExportFile {
+public:
+    /// \a opener opens the file; by default the system's file.
+    explicit ExportFile(OutputFileOpener opener = openOutputFile);
+    ExportFile(const ExportFile &) = delete;
+    ExportFile &operator=(const ExportFile &) = delete;
+    /// Writes nothing more: a run that ends early has flushed what it reports.
+    ~ExportFile();
+
+    /// Opens \a path for appending the first time it is called. Once open the file stays
+    /// the run's export file and later calls only say that it is open.
+    bool open(const QString &path);
+    bool isOpen() const;
+
+    /// Adds whole rows (line ends included); a chunk is written once enough is collected.
+    /// Without an open file the rows are lost, as with a file that could not be opened.
+    void append(QByteArrayView rows);
+    /// Writes every row collected so far.
+    void flush();
+    /// Writes every row, hands the file to the storage device and closes it.
+    void finish();
+
+private:
+    [[noreturn]] void fail(const QString &reason);
+
+    enum class State {
+        NotOpen,
+        Open,
+        Finished, ///< synced and closed; the run writes nothing more
+        Failed,   ///< a write, sync or close failed and was reported
+    };
+
+    OutputFileOpener m_opener;
+    std::unique_ptr<OutputFile> m_file;
+    QString m_path;
+    QByteArray m_buffer;
+    State m_state = State::NotOpen;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+/// A file the program writes, through the system's own file calls. Every write, sync and
+/// close says whether it worked and, when it did not, keeps the system's reason.
+class OutputFile {
+public:
+    enum class Mode {
+        Append,  ///< rows go to the end of the file, which is made when missing
+        Replace, ///< the file is made, or emptied when it exists
+    };
+
+    OutputFile() = default;
+    OutputFile(const OutputFile &) = delete;
+    OutputFile &operator=(const OutputFile &) = delete;
+    /// Closes a file still open; a failure then goes unreported.
+    virtual ~OutputFile() = default;
+
+    /// Writes all \a size bytes; false when not all of them reached the file.
+    virtual bool write(const char *data, qint64 size) = 0;
+    /// Hands what the system still holds of the file to the storage device.
+    virtual bool syncToStorage() = 0;
+    /// Closes the file. Some file systems (a network share) report a failed write only here.
+    virtual bool close() = 0;
+    /// The system's text for the last failure, such as "No space left on device".
+    virtual QString errorString() const = 0;
+};
+
+/// Opens \a path for writing; nothing when it cannot be opened, with the system's reason
+/// in \a error.
+std::unique_ptr<OutputFile> openOutputFile(const QString &path, OutputFile::Mode mode,
+                                           QString *error);
+
+/// How a writer opens its file; tests give one whose files fail on purpose.
+using OutputFileOpener =
+    std::function<std::unique_ptr<OutputFile>(const QString &path, OutputFile::Mode mode,
+                                              QString *error)>;

@@ -1,0 +1,92 @@
+#include "platform/output_file.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+class PosixOutputFile final : public OutputFile {
+public:
+    explicit PosixOutputFile(int fd) : m_fd(fd) {}
+    ~PosixOutputFile() override
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+
+    bool write(const char *data, qint64 size) override
+    {
+        while (size > 0) {
+            const ssize_t written = ::write(m_fd, data, static_cast<size_t>(size));
+            if (written < 0) {
+                if (errno == EINTR)
+                    continue;
+                return fail(errno);
+            }
+            // A file system that takes nothing without saying why is full all the same.
+            if (written == 0)
+                return fail(ENOSPC);
+            data += written;
+            size -= written;
+        }
+        return true;
+    }
+
+    bool syncToStorage() override
+    {
+        // A device or pipe has nothing to sync; only a file on storage can fail here.
+        if (::fsync(m_fd) != 0 && errno != EINVAL)
+            return fail(errno);
+        return true;
+    }
+
+    bool close() override
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        // The descriptor is released even when close reports an error, so it is not retried.
+        if (::close(fd) != 0)
+            return fail(errno);
+        return true;
+    }
+
+    QString errorString() const override { return m_error; }
+
+private:
+    bool fail(int error)
+    {
+        m_error = systemReason(error);
+        return false;
+    }
+
+    int m_fd;
+    QString m_error;
+};
+
+} // namespace
+
+std::unique_ptr<OutputFile> openOutputFile(const QString &path, OutputFile::Mode mode,
+                                           QString *error)
+{
+    const int flags = O_WRONLY | O_CREAT | O_CLOEXEC
+        | (mode == OutputFile::Mode::Append ? O_APPEND : O_TRUNC);
+    int fd;
+    do {
+        fd = ::open(QFile::encodeName(path).constData(), flags, 0666);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        if (error != nullptr)
+            *error = systemReason(errno);
+        return nullptr;
+    }
+    return std::make_unique<PosixOutputFile>(fd);
+}
