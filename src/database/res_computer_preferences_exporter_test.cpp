@@ -1,5 +1,6 @@
 #include "database/res_computer_preferences_exporter.h"
 
+#include "database/group_preferences_exporter.h"
 #include "export/export_file.h"
 #include "support/test_files.h"
 
@@ -44,6 +45,36 @@ TEST(ResComputerPreferencesExporter, QuotesEveryFieldAndNamesTheOneHoldingTheSep
     }
     file.flush();
     EXPECT_EQ(readTestFile(path), firstRow);
+}
+
+TEST(ResComputerPreferencesExporter, KeepsThePlacesOfGroupRowsAmongComputerRowsAcrossChunks)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"kestrunSettings.csv"_s);
+    // Enough rows to fill several chunks of the writer.
+    constexpr int kManyRows = 5000;
+    ExportFile file;
+    QByteArray expected;
+    {
+        // The computer exporter stays open while the ungrouped pool's row is written through
+        // a second exporter; the pool's row follows the last computer row.
+        GroupPreferencesExporter group(file, path, u"Teens"_s);
+        group.writeGroup();
+        group.writeBool(1, u"RCS"_s, u"hideEnabled"_s);
+        expected += "Group^~%\"Teens\"\r\nGroupSetting^~%\"Teens\"^~%RCS.hideEnabled^~%true\r\n";
+        ResComputerPreferencesExporter computers(file, path);
+        for (int number = 0; number < kManyRows; ++number)
+            computers.writeComputer(u"PC-%1"_s.arg(number), QString(), QString(), u"Teens"_s, QString());
+        for (int number = 0; number < kManyRows; ++number)
+            expected += "Computer^~%\"PC-" + QByteArray::number(number)
+                + "\"^~%\"\"^~%\"\"^~%\"Teens\"^~%\"\"\r\n";
+        GroupPreferencesExporter ungroupedPool(file, path);
+        ungroupedPool.writeGroup();
+        expected += "Group^~%\"KESTRUN UNGROUPED\"\r\n";
+    }
+    file.finish();
+    EXPECT_EQ(readTestFile(path), expected);
+    EXPECT_FALSE(file.isOpen());
 }
 
 } // namespace

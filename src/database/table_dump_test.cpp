@@ -1,5 +1,6 @@
 #include "database/table_dump.h"
 
+#include "support/failing_output_file.h"
 #include "support/test_files.h"
 
 #include <QDir>
@@ -133,6 +134,40 @@ TEST(TableDump, FailsWithSqliteMessageAndLeavesNoDump)
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3);
     }
     EXPECT_FALSE(QFile::exists(missing));
+}
+
+TEST(TableDump, ADumpNotWrittenWholeFailsAndLeavesNothing)
+{
+    QTemporaryDir dir;
+    const QString database = dir.filePath(u"kestrun.db"_s);
+    const QString dump = dir.filePath(u"dump.csv"_s);
+    // About 210 KiB of rows, so the dump is written in several pieces.
+    createDatabase(database, "CREATE TABLE Pools(a); WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL "
+                             "SELECT i + 1 FROM n WHERE i < 2000) "
+                             "INSERT INTO Pools SELECT printf('%0100d', i) FROM n;");
+    OutputFailures noSpace, partWay, atTheEnd, closeFails;
+    noSpace.spaceLeft = 0;
+    partWay.spaceLeft = 70000;
+    atTheEnd.spaceLeft = 2000 * 102 - 1;
+    closeFails.closeFails = true;
+    const struct {
+        const char *name;
+        OutputFailures failures;
+        const char *reason;
+    } cases[] = {
+        {"disk full from the start", noSpace, kDiskFullReason},
+        {"disk full part-way", partWay, kDiskFullReason},
+        {"last byte missing", atTheEnd, kDiskFullReason},
+        {"close fails", closeFails, kDeviceFailedReason},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        QString error;
+        EXPECT_FALSE(dumpTable(database, u"Pools"_s, dump, &error, kDumpBusyTimeoutMs,
+                               failingFiles(c.failures)));
+        EXPECT_EQ(error, u"cannot write \"%1\": %2"_s.arg(dump, QLatin1StringView(c.reason)));
+        EXPECT_FALSE(QFile::exists(dump));
+    }
 }
 
 TEST(TableDump, WaitsForALockedDatabase)

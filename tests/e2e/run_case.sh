@@ -7,7 +7,8 @@
 #   install/        the installation (console/, service/, home/), see scripts/lay-installation,
 #                   or install.from: a file naming such a folder relative to the case folder
 #   setup.sh        optional, sourced after laying out with ROOT set: changes one thing
-#                   (set_entry / remove_entry below edit a preference file)
+#                   (set_entry / remove_entry below edit a preference file; fill_disk_after
+#                   and fail_sync below make the export folder's disk fail)
 #   expected/       stdout, stderr, status and, when one is written, kestrunSettings.csv
 # Paths in the expected output are written with @ROOT@ for the temporary folder.
 # With UPDATE_GOLDEN=1 the expected/ folder is rewritten from this run instead.
@@ -46,7 +47,20 @@ remove_entry() {
         { print }' "$1" >"$1.new" && mv "$1.new" "$1"
 }
 
+# fill_disk_after BYTES: the export folder's disk takes BYTES more bytes, then is full.
+# fail_sync: syncing a file of the export folder to its storage device fails.
+# Both preload the shim library named by KSE_FULL_DISK_SHIM (set by CTest).
+use_disk_shim() {
+    local desktop
+    desktop=$(realpath "$HOME_DIR/Desktop")
+    RUN_ENV+=(LD_PRELOAD="$KSE_FULL_DISK_SHIM" KSE_SHIM_FOLDER="$desktop/KESTRUN_SETTINGS/"
+              ASAN_OPTIONS=verify_asan_link_order=0)
+}
+fill_disk_after() { use_disk_shim; RUN_ENV+=(KSE_SHIM_SPACE="$1"); }
+fail_sync() { use_disk_shim; RUN_ENV+=(KSE_SHIM_SYNC_FAILS=1); }
+
 # The environment of a run; setup.sh may change any of it.
+RUN_ENV=()
 PROGRAMDATA="$ROOT/ProgramData"
 HOME_DIR="$ROOT/home"
 WORK_DIR="$ROOT/Programs/Kestrun/Management Console"
@@ -66,7 +80,7 @@ actual=$(mktemp -d)
 trap 'chmod -R u+w "$ROOT" 2>/dev/null; rm -rf "$ROOT" "$actual"' EXIT
 set +e
 (cd "$WORK_DIR" && env -i PATH="$PATH" PROGRAMDATA="$PROGRAMDATA" HOME="$HOME_DIR" \
-    XDG_CONFIG_HOME="$HOME_DIR/.config" LANG=C.UTF-8 "$exe" \
+    XDG_CONFIG_HOME="$HOME_DIR/.config" LANG=C.UTF-8 ${RUN_ENV[@]+"${RUN_ENV[@]}"} "$exe" \
     </dev/null >"$actual/stdout" 2>"$actual/stderr")
 echo $? >"$actual/status"
 set -e

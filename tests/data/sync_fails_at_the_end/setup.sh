@@ -1,0 +1,2 @@
+# Every row is written, but the device reports a failure when the file is synced at the end.
+fail_sync

@@ -1,0 +1,87 @@
+// Preloaded into the exporter by end-to-end cases that need a disk which fills up or a
+// device that fails. Files under KSE_SHIM_FOLDER (a path prefix) share KSE_SHIM_SPACE
+// bytes: a write beyond them stores what still fits and then fails with ENOSPC, as a full
+// disk does. With KSE_SHIM_SYNC_FAILS set, syncing such a file fails with EIO, as a
+// network share that loses a write reports it only then. Other files are left alone.
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <dlfcn.h>
+#include <unistd.h>
+
+namespace {
+
+using WriteFunction = ssize_t (*)(int, const void *, size_t);
+using SyncFunction = int (*)(int);
+
+long long g_spaceLeft = -1; // -1: not read from the environment yet
+
+bool isShimmed(int fd)
+{
+    const char *folder = std::getenv("KSE_SHIM_FOLDER");
+    if (folder == nullptr || *folder == '\0')
+        return false;
+    char link[64];
+    char path[PATH_MAX];
+    std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
+    const ssize_t length = readlink(link, path, sizeof path - 1);
+    if (length < 0)
+        return false;
+    path[length] = '\0';
+    return std::strncmp(path, folder, std::strlen(folder)) == 0;
+}
+
+long long &spaceLeft()
+{
+    if (g_spaceLeft < 0) {
+        const char *space = std::getenv("KSE_SHIM_SPACE");
+        g_spaceLeft = space != nullptr && *space != '\0' ? std::atoll(space) : LLONG_MAX;
+    }
+    return g_spaceLeft;
+}
+
+template <typename Function>
+Function next(const char *name)
+{
+    return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
+}
+
+int syncOrFail(int fd, const char *name)
+{
+    if (isShimmed(fd) && std::getenv("KSE_SHIM_SYNC_FAILS") != nullptr) {
+        errno = EIO;
+        return -1;
+    }
+    return next<SyncFunction>(name)(fd);
+}
+
+} // namespace
+
+extern "C" ssize_t write(int fd, const void *data, size_t size)
+{
+    static const WriteFunction realWrite = next<WriteFunction>("write");
+    if (size == 0 || !isShimmed(fd))
+        return realWrite(fd, data, size);
+    long long &left = spaceLeft();
+    if (left == 0) {
+        errno = ENOSPC;
+        return -1;
+    }
+    const size_t allowed = static_cast<unsigned long long>(left) < size ? size_t(left) : size;
+    const ssize_t written = realWrite(fd, data, allowed);
+    if (written > 0)
+        left -= written;
+    return written;
+}
+
+extern "C" int fsync(int fd)
+{
+    return syncOrFail(fd, "fsync");
+}
+
+extern "C" int fdatasync(int fd)
+{
+    return syncOrFail(fd, "fdatasync");
+}
