@@ -1,9 +1,11 @@
 #include "database/dump_reader.h"
 
-#include <QByteArray>
 #include <QByteArrayView>
 
 namespace {
+
+/// The file is read in pieces of this size.
+constexpr qsizetype kReadSize = 64 * 1024;
 
 /// Whether a double-quoted stretch is still open after \a text, given whether one was
 /// open before it. In the tokenizer every double quote opens or closes a stretch, and a
@@ -13,57 +15,65 @@ bool isQuoteOpenAfter(QByteArrayView text, bool isQuoted)
     return isQuoted != (text.count('"') % 2 == 1);
 }
 
-/// Length of \a line without its line end (LF, or CR LF).
-qsizetype contentLength(const QByteArray &line)
-{
-    qsizetype length = line.size();
-    if (length > 0 && line[length - 1] == '\n') {
-        --length;
-        if (length > 0 && line[length - 1] == '\r')
-            --length;
-    }
-    return length;
-}
-
 } // namespace
 
 bool DumpReader::open(const QString &path)
 {
     if (m_file.isOpen())
         m_file.close();
+    m_buffer.clear();
+    m_position = 0;
     m_file.setFileName(path);
     // Binary mode: the line ends are taken apart here, because a CR LF inside a quoted
     // value belongs to the value.
     return m_file.open(QIODevice::ReadOnly);
 }
 
-std::optional<CsvTokenizer> DumpReader::nextRecord()
+bool DumpReader::readMore()
 {
     if (!m_file.isOpen())
-        return std::nullopt;
-    // Every line that exists holds at least its LF or one byte, so an empty result is
-    // the end of the file (or a read error, which ends the dump just the same).
-    QByteArray line = m_file.readLine();
-    if (line.isEmpty())
-        return std::nullopt;
+        return false;
+    // What was handed out goes; the unread rest moves to the front.
+    m_buffer.remove(0, m_position);
+    m_position = 0;
+    const qsizetype kept = m_buffer.size();
+    m_buffer.resize(kept + kReadSize);
+    const qint64 read = m_file.read(m_buffer.data() + kept, kReadSize);
+    m_buffer.resize(kept + qMax<qint64>(read, 0));
+    // The end of the file, or a read error, which ends the dump just the same.
+    return read > 0;
+}
 
-    QByteArray record;
+std::optional<CsvTokenizer> DumpReader::nextRecord()
+{
+    // A record runs from the current position over as many lines as its quotes need. The
+    // scan goes on after more was read, because reading moves the unread bytes to the front.
+    qsizetype lineStart = 0;  // where the next line of the record starts, from m_position
+    qsizetype contentEnd = 0; // where the record's text ends so far
     bool isQuoted = false;
     for (;;) {
-        const qsizetype length = contentLength(line);
-        const QByteArrayView content(line.constData(), length);
-        isQuoted = isQuoteOpenAfter(content, isQuoted);
-        record.append(content);
-        if (!isQuoted)
-            break;
-        // A quoted value holds a line break: the record goes on with the next line, and
-        // the break, exactly as written, is part of the value. At the end of the file
-        // an unclosed quote simply ends the record.
-        QByteArray next = m_file.readLine();
-        if (next.isEmpty())
-            break;
-        record.append(line.constData() + length, line.size() - length);
-        line = std::move(next);
+        const QByteArrayView unread = QByteArrayView(m_buffer).sliced(m_position);
+        const qsizetype lineFeed = unread.indexOf('\n', lineStart);
+        if (lineFeed < 0) {
+            if (readMore())
+                continue;
+            // The last line needs no line end. When a quote is still open at the end of
+            // the file, the record simply ends with the last line.
+            if (lineStart < unread.size())
+                contentEnd = unread.size();
+            m_position = m_buffer.size();
+            if (contentEnd == 0 && lineStart == 0)
+                return std::nullopt;
+            return CsvTokenizer(QString::fromLatin1(unread.first(contentEnd)));
+        }
+        // A CR right before the LF belongs to the line end; when a quoted value goes on to
+        // the next line, the line break, exactly as written, is part of the value.
+        contentEnd = lineFeed > lineStart && unread[lineFeed - 1] == '\r' ? lineFeed - 1 : lineFeed;
+        isQuoted = isQuoteOpenAfter(unread.sliced(lineStart, contentEnd - lineStart), isQuoted);
+        lineStart = lineFeed + 1;
+        if (!isQuoted) {
+            m_position += lineStart;
+            return CsvTokenizer(QString::fromLatin1(unread.first(contentEnd)));
+        }
     }
-    return CsvTokenizer(QString::fromLatin1(record));
 }

@@ -2,6 +2,7 @@
 
 #include "export/csv_tokenizer.h"
 
+#include <QByteArray>
 #include <QFile>
 #include <QString>
 
@@ -18,5 +19,10 @@ public:
     std::optional<CsvTokenizer> nextRecord();
 
 private:
+    /// Reads more of the file behind what is left unread; false at its end.
+    bool readMore();
+
     QFile m_file;
+    QByteArray m_buffer; ///< bytes read from the file and not yet handed out
+    qsizetype m_position = 0;
 };

@@ -18,7 +18,7 @@ QList<QStringList> readRecords(const QString &path)
     while (auto record = reader.nextRecord()) {
         QStringList fields;
         while (auto field = record->nextToken())
-            fields.append(*field);
+            fields.append(field->toString());
         records.append(fields);
     }
     return records;

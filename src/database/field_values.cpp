@@ -6,12 +6,12 @@
 
 namespace FieldValues {
 
-int integer(const std::optional<QString> &field)
+int integer(std::optional<QStringView> field)
 {
     return field ? leadingInteger(*field) : 0;
 }
 
-std::optional<int> strictInteger(const std::optional<QString> &field)
+std::optional<int> strictInteger(std::optional<QStringView> field)
 {
     if (!field)
         return std::nullopt;
@@ -21,14 +21,14 @@ std::optional<int> strictInteger(const std::optional<QString> &field)
     return static_cast<int>(*value);
 }
 
-QString text(const std::optional<QString> &field)
+QString text(std::optional<QStringView> field)
 {
-    return field.value_or(QString());
+    return field ? field->toString() : QString();
 }
 
-bool equals(const std::optional<QString> &field, QStringView literal)
+bool equals(std::optional<QStringView> field, QStringView literal)
 {
-    return text(field) == literal;
+    return field.value_or(QStringView()) == literal;
 }
 
 } // namespace FieldValues

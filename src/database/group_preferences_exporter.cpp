@@ -18,16 +18,16 @@ GroupPreferencesExporter::GroupPreferencesExporter(ExportFile &file, const QStri
 
 GroupPreferencesExporter::GroupPreferencesExporter(ExportFile &file, const QString &exportPath,
                                                    const QString &groupName)
-    : PreferencesExporter(file, exportPath),
-      m_groupName(groupName),
-      m_rowKind(u"GroupSetting"_s + kFieldSeparator + quoteValue(groupName) + kFieldSeparator)
+    : PreferencesExporter(file, exportPath), m_groupName(groupName)
 {
 }
 
 void GroupPreferencesExporter::writeGroup()
 {
     validateValue(m_groupName, kGroupSettingLabel.toString());
-    write(u"Group"_s + kFieldSeparator + quoteValue(m_groupName));
+    write(u"Group");
+    write(kFieldSeparator);
+    writeQuoted(m_groupName);
     endRow();
 }
 
@@ -35,5 +35,8 @@ void GroupPreferencesExporter::writeRowKind()
 {
     // Every setting row of a group names the group, so the name is checked on every row.
     validateValue(m_groupName, kGroupSettingLabel.toString());
-    write(m_rowKind);
+    write(u"GroupSetting");
+    write(kFieldSeparator);
+    writeQuoted(m_groupName);
+    write(kFieldSeparator);
 }

@@ -17,7 +17,6 @@ protected:
 
 private:
     QString m_groupName;
-    QString m_rowKind; ///< the start of every setting row of the group
 };
 
 /// The group of the computers whose group has no name.

@@ -20,7 +20,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-using Field = std::optional<QString>;
+using Field = std::optional<QStringView>;
 using FieldValues::equals;
 using FieldValues::integer;
 using FieldValues::text;

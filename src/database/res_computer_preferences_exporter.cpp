@@ -21,9 +21,17 @@ void ResComputerPreferencesExporter::writeComputer(const QString &name,
     validateValue(description, u"Reservable Computer Description"_s);
     validateValue(location, u"Reservable Computer Location"_s);
     validateValue(groupName, u"Reservable Computer Group"_s);
-    write(u"Computer"_s + kFieldSeparator + quoteValue(name) + kFieldSeparator
-          + quoteValue(description) + kFieldSeparator + quoteValue(location) + kFieldSeparator
-          + quoteValue(groupName) + kFieldSeparator + quoteValue(status));
+    write(u"Computer");
+    write(kFieldSeparator);
+    writeQuoted(name);
+    write(kFieldSeparator);
+    writeQuoted(description);
+    write(kFieldSeparator);
+    writeQuoted(location);
+    write(kFieldSeparator);
+    writeQuoted(groupName);
+    write(kFieldSeparator);
+    writeQuoted(status);
     endRow();
 }
 

@@ -28,33 +28,50 @@ using Statement = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
 // dumps before: besides commas and quotes, anything empty, white space and control
 // bytes, an apostrophe, DEL and every byte outside ASCII are quoted, so the files
 // stay byte for byte what they were.
-bool needsQuotes(const char *text, size_t length)
+bool needsQuotes(QByteArrayView text)
 {
-    if (length == 0)
+    if (text.isEmpty())
         return true;
-    for (size_t i = 0; i < length; ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
         if (byte <= 0x20 || byte == '"' || byte == '\'' || byte == ',' || byte >= 0x7F)
             return true;
     }
     return false;
 }
 
-void appendField(QByteArray &out, const char *text)
+void appendField(QByteArray &out, QByteArrayView field)
 {
-    // SQLite's text of a value ends at its first NUL byte, for texts and blobs alike.
-    const size_t length = std::strlen(text);
-    if (!needsQuotes(text, length)) {
-        out.append(text, static_cast<qsizetype>(length));
+    if (!needsQuotes(field)) {
+        out.append(field);
         return;
     }
+    // Inside the quotes every double quote is doubled: the text is copied in runs that
+    // end with a quote, and each quote is then written once more.
     out.append('"');
-    for (size_t i = 0; i < length; ++i) {
-        if (text[i] == '"')
-            out.append('"');
-        out.append(text[i]);
+    qsizetype runStart = 0;
+    for (qsizetype quote = field.indexOf('"'); quote >= 0; quote = field.indexOf('"', quote + 1)) {
+        out.append(field.sliced(runStart, quote + 1 - runStart));
+        runStart = quote;
     }
+    out.append(field.sliced(runStart));
     out.append('"');
+}
+
+void appendDecimal(QByteArray &out, sqlite3_int64 number)
+{
+    char digits[24];
+    const auto magnitude = number < 0 ? 0 - static_cast<sqlite3_uint64>(number)
+                                      : static_cast<sqlite3_uint64>(number);
+    char *first = std::end(digits);
+    for (sqlite3_uint64 rest = magnitude;; rest /= 10) {
+        *--first = static_cast<char>('0' + rest % 10);
+        if (rest < 10)
+            break;
+    }
+    if (number < 0)
+        *--first = '-';
+    out.append(first, std::end(digits) - first);
 }
 
 QString sqliteMessage(sqlite3 *db, const char *phase, int code)
@@ -105,14 +122,24 @@ bool writeRows(sqlite3 *db, sqlite3_stmt *statement, OutputFile &dump, const QSt
             if (column > 0)
                 pending.append(',');
             // The type must be asked for before the value is converted to text.
-            if (sqlite3_column_type(statement, column) == SQLITE_NULL)
+            const int type = sqlite3_column_type(statement, column);
+            if (type == SQLITE_NULL)
                 continue;
+            // An integer's text is its plain decimal digits, which never need quotes.
+            if (type == SQLITE_INTEGER) {
+                appendDecimal(pending, sqlite3_column_int64(statement, column));
+                continue;
+            }
             const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
             if (text == nullptr) {
                 *error = sqliteMessage(db, "stepping", SQLITE_NOMEM);
                 return false;
             }
-            appendField(pending, text);
+            // SQLite's text of a value ends at its first NUL byte, for texts and blobs alike.
+            const size_t length = static_cast<size_t>(sqlite3_column_bytes(statement, column));
+            const void *nul = std::memchr(text, '\0', length);
+            appendField(pending, QByteArrayView(text, nul != nullptr ? static_cast<const char *>(nul) - text
+                                                                     : static_cast<qsizetype>(length)));
         }
         pending.append("\r\n");
         if (pending.size() >= kWriteChunk) {
@@ -120,7 +147,7 @@ bool writeRows(sqlite3 *db, sqlite3_stmt *statement, OutputFile &dump, const QSt
                 *error = writeFailure(dumpPath, dump);
                 return false;
             }
-            pending.clear();
+            pending.resize(0);
         }
     }
     if (!dump.write(pending.constData(), pending.size())) {
@@ -158,7 +185,7 @@ bool dumpTable(const QString &databasePath, const QString &table, const QString 
 
     sqlite3 *handle = nullptr;
     const int openCode = sqlite3_open_v2(databaseFileName(databasePath).constData(), &handle,
-                                         SQLITE_OPEN_READONLY, nullptr);
+                                         SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
     const Database db(handle);
     if (openCode != SQLITE_OK) {
         const char *reason = handle != nullptr ? sqlite3_errmsg(handle) : sqlite3_errstr(openCode);

@@ -11,5 +11,6 @@ BranchPreferencesExporter::BranchPreferencesExporter(ExportFile &file, const QSt
 
 void BranchPreferencesExporter::writeRowKind()
 {
-    write(u"BranchSetting"_s + kFieldSeparator);
+    write(u"BranchSetting");
+    write(kFieldSeparator);
 }

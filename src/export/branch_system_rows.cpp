@@ -80,8 +80,8 @@ void writeValidatingAuthority(UtilsLib::PortablePreferences &preferences,
     writeConnectorType(exporter, number, name, kIlsConnectionSettings);
     exporter.writeString(preferences.getString(u"System: User Credentials - User Id Prefix"_s, QString()), kIlsConnectionSettings, key + u"patronIdPrefix"_s);
     CsvTokenizer prefixes(text(u"User Id Prefixes"_s));
-    while (const std::optional<QString> prefix = prefixes.nextToken())
-        exporter.writeList(*prefix, kIlsConnectionSettings, key + u"patronIdStartsWithSelectors"_s);
+    while (const std::optional<QStringView> prefix = prefixes.nextToken())
+        exporter.writeList(prefix->toString(), kIlsConnectionSettings, key + u"patronIdStartsWithSelectors"_s);
     exporter.writeString(text(u"Institution Id"_s), kIlsConnectionSettings, key + u"sipInstitutionId"_s);
     exporter.writeString(text(u"Server Address"_s), kIlsConnectionSettings, key + u"remoteServerName"_s);
     exporter.writeInt(integer(u"Server Port"_s), kIlsConnectionSettings, key + u"remoteTcpPort"_s);

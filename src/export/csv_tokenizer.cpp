@@ -1,57 +1,98 @@
 #include "export/csv_tokenizer.h"
 
-CsvTokenizer::CsvTokenizer(const QString &line)
+CsvTokenizer::CsvTokenizer(const QString &line) : m_line(line)
 {
-    // Characters are copied in runs: a run ends at a field-ending comma or at a doubled
-    // quote inside quotes, which stands for one quote.
-    const QStringView text(line);
-    QString current;
-    qsizetype runStart = 0;
-    const auto takeRun = [&](qsizetype end) { current += text.sliced(runStart, end - runStart); };
+    const QStringView text(m_line);
+    qsizetype fieldStart = 0;
+    bool hasQuotes = false;
     bool quoted = false;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
+        const char16_t c = text[i].unicode();
         if (!quoted) {
             if (c == u',') {
-                takeRun(i);
-                m_fields.append(current);
-                current.clear();
-                runStart = i + 1;
+                addField(fieldStart, i, hasQuotes);
+                fieldStart = i + 1;
+                hasQuotes = false;
             } else if (c == u'"') {
-                quoted = true; // the opening quote stays in the field until it is finished
+                quoted = true; // a quote opens quoting wherever it stands in the field
+                hasQuotes = true;
             }
         } else if (c == u'"') {
-            if (i + 1 < text.size() && text[i + 1] == u'"') {
-                takeRun(i + 1);
+            // Inside quotes a doubled quote stands for one; a single one closes the quoting.
+            if (i + 1 < text.size() && text[i + 1] == u'"')
+                ++i;
+            else
+                quoted = false;
+        }
+    }
+    // A trailing empty field is dropped, so an empty line has no fields at all; an unclosed
+    // quote runs to the end of the line.
+    if (fieldStart < text.size())
+        addField(fieldStart, text.size(), hasQuotes);
+}
+
+void CsvTokenizer::addField(qsizetype start, qsizetype end, bool hasQuotes)
+{
+    Field field{start, end - start, false};
+    if (hasQuotes) {
+        // A doubled quote inside quotes becomes one quote; the quotes that open and close
+        // a quoted stretch stay while the line is split. Only a field with doubled quotes
+        // needs a copy of its own; any other is a part of the line.
+        const QStringView raw = QStringView(m_line).sliced(start, end - start);
+        qsizetype runStart = 0;
+        bool quoted = false;
+        for (qsizetype i = 0; i < raw.size(); ++i) {
+            if (raw[i] != u'"')
+                continue;
+            if (!quoted) {
+                quoted = true;
+            } else if (i + 1 < raw.size() && raw[i + 1] == u'"') {
+                if (!field.isRewritten) {
+                    field = {m_rewritten.size(), 0, true};
+                }
+                m_rewritten += raw.sliced(runStart, i + 1 - runStart);
                 ++i;
                 runStart = i + 1;
             } else {
                 quoted = false;
             }
         }
-    }
-    takeRun(text.size());
-    // A trailing empty field is dropped, so an empty line has no fields at all; an unclosed
-    // quote runs to the end of the line.
-    if (!current.isEmpty())
-        m_fields.append(current);
-
-    // A field is unquoted once: a leading quote goes, and only then a trailing one.
-    for (QString &field : m_fields) {
-        if (field.startsWith(u'"')) {
-            field.remove(0, 1);
-            if (field.endsWith(u'"'))
-                field.chop(1);
+        if (field.isRewritten) {
+            m_rewritten += raw.sliced(runStart);
+            field.length = m_rewritten.size() - field.start;
+        }
+        // Then the field is unquoted once: a leading quote goes, and only then a trailing one.
+        const QStringView text = textOf(field);
+        if (text.startsWith(u'"')) {
+            ++field.start;
+            --field.length;
+            if (text.size() > 1 && text.endsWith(u'"'))
+                --field.length;
         }
     }
+    m_fields.append(field);
 }
 
-std::optional<QString> CsvTokenizer::nextToken()
+QStringView CsvTokenizer::textOf(const Field &field) const
+{
+    return QStringView(field.isRewritten ? m_rewritten : m_line).sliced(field.start, field.length);
+}
+
+std::optional<QStringView> CsvTokenizer::nextToken()
 {
     // Once past the last field the position stays there.
     if (m_position < m_fields.size())
         ++m_position;
     if (m_position >= m_fields.size())
         return std::nullopt;
-    return m_fields.at(m_position);
+    return textOf(m_fields[m_position]);
+}
+
+QStringList CsvTokenizer::fields() const
+{
+    QStringList fields;
+    fields.reserve(m_fields.size());
+    for (const Field &field : m_fields)
+        fields.append(textOf(field).toString());
+    return fields;
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+#include <QVarLengthArray>
 
 #include <optional>
 
@@ -11,11 +13,26 @@ public:
     explicit CsvTokenizer(const QString &line);
 
     /// The next field; nothing once the fields are used up, and on every call after that.
-    std::optional<QString> nextToken();
+    /// The text stays valid while the tokenizer lives.
+    std::optional<QStringView> nextToken();
 
-    const QStringList &fields() const { return m_fields; }
+    /// Every field, in order.
+    QStringList fields() const;
 
 private:
-    QStringList m_fields;
+    /// Where a field's text lies: in the line itself, or, when quotes had to be taken out
+    /// of it, in the rewritten fields.
+    struct Field {
+        qsizetype start;
+        qsizetype length;
+        bool isRewritten;
+    };
+
+    void addField(qsizetype start, qsizetype end, bool hasQuotes);
+    QStringView textOf(const Field &field) const;
+
+    QString m_line;
+    QString m_rewritten;
+    QVarLengthArray<Field, 64> m_fields;
     qsizetype m_position = -1;
 };

@@ -56,7 +56,7 @@ void ExportFile::flush()
     if (m_state != State::Open || m_buffer.isEmpty())
         return;
     const bool written = m_file->write(m_buffer.constData(), m_buffer.size());
-    m_buffer.clear();
+    m_buffer.resize(0); // keeps its room for the next chunk
     if (!written)
         fail(m_file->errorString());
 }

@@ -32,83 +32,85 @@ bool fitsLatin1(QStringView text)
     return true;
 }
 
-/// The export file holds one byte per character. A character beyond Latin-1 becomes one
-/// "?", also when it takes two UTF-16 units.
-QByteArray toExportBytes(QStringView text)
+bool holdsFieldSeparator(QStringView text)
 {
-    if (fitsLatin1(text))
-        return text.toLatin1();
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c.unicode() <= 0xFF) {
-            bytes.append(static_cast<char>(c.unicode()));
-            continue;
-        }
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            ++i;
-        bytes.append('?');
+    for (qsizetype at = text.indexOf(kFieldSeparator.front()); at >= 0;
+         at = text.indexOf(kFieldSeparator.front(), at + 1)) {
+        if (text.sliced(at).startsWith(kFieldSeparator))
+            return true;
     }
-    return bytes;
+    return false;
 }
 
-/// Every line break (CR LF, a lone LF or a lone CR) replaced by \a replacement. A value
-/// read from an XML preference file carries its CR LF as a lone LF, and a raw CR or LF in
-/// the export file would end the row in the middle of the value.
-QString replaceLineBreaks(const QString &text, QLatin1StringView replacement)
+/// Appends \a text to \a out as the export file holds it: one byte per character, and a
+/// character beyond Latin-1 as one "?", also when it takes two UTF-16 units. With a
+/// \a lineBreak, every line break (CR LF, a lone LF or a lone CR) is written as that text:
+/// a value read from an XML preference file carries its CR LF as a lone LF, and a raw CR
+/// or LF in the export file would end the row in the middle of the value.
+void appendExportText(QByteArray &out, QStringView text, QLatin1StringView lineBreak = {})
 {
-    if (!text.contains(u'\r') && !text.contains(u'\n'))
-        return text;
-    QString result;
-    result.reserve(text.size());
+    const qsizetype start = out.size();
+    out.resize(start + text.size() * qMax<qsizetype>(1, lineBreak.size()));
+    char *next = out.data() + start;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == u'\r') {
-            if (i + 1 < text.size() && text[i + 1] == u'\n')
+        const char16_t c = text[i].unicode();
+        if ((c == u'\r' || c == u'\n') && !lineBreak.isNull()) {
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
                 ++i;
-            result += replacement;
-        } else if (c == u'\n') {
-            result += replacement;
+            next = std::copy(lineBreak.begin(), lineBreak.end(), next);
+        } else if (c <= 0xFF) {
+            *next++ = static_cast<char>(c);
         } else {
-            result += c;
+            if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+                ++i;
+            *next++ = '?';
         }
     }
-    return result;
+    out.resize(next - out.constData());
+}
+
+/// Appends quoteValue(\a text), or, with \a lineBreak, the text quoted with its line
+/// breaks written as that text.
+void appendQuoted(QByteArray &out, QStringView text, QLatin1StringView lineBreak = kEscapedLineBreak)
+{
+    out.append('"');
+    appendExportText(out, text, lineBreak);
+    out.append('"');
 }
 
 /// The lines of \a text, split at every line break; empty lines are kept, and a break at
 /// the very end yields a last, empty line.
-QStringList splitLines(const QString &text)
+QList<QStringView> splitLines(QStringView text)
 {
-    QStringList lines;
-    QString current;
+    QList<QStringView> lines;
+    qsizetype lineStart = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         if (c == u'\r' || c == u'\n') {
+            lines.append(text.sliced(lineStart, i - lineStart));
             if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
                 ++i;
-            lines.append(current);
-            current.clear();
-        } else {
-            current += c;
+            lineStart = i + 1;
         }
     }
-    lines.append(current);
+    lines.append(text.sliced(lineStart));
     return lines;
 }
 
-/// The number in decimal, a minus sign before a negative one.
-QString decimalText(ExportInteger number)
+/// Appends the number in decimal, a minus sign before a negative one.
+void appendDecimal(QByteArray &out, ExportInteger number)
 {
     __extension__ typedef unsigned __int128 Magnitude;
     Magnitude magnitude = number < 0 ? Magnitude(0) - Magnitude(number) : Magnitude(number);
-    QString digits;
+    char digits[48];
+    char *first = std::end(digits);
     do {
-        digits.prepend(QChar(u'0' + int(magnitude % 10)));
+        *--first = static_cast<char>('0' + int(magnitude % 10));
         magnitude /= 10;
     } while (magnitude != 0);
-    return number < 0 ? u'-' + digits : digits;
+    if (number < 0)
+        *--first = '-';
+    out.append(first, std::end(digits) - first);
 }
 
 } // namespace
@@ -127,38 +129,54 @@ bool PreferencesExporter::isOpen() const
 
 void PreferencesExporter::writeBool(qint64 flag, const QString &category, const QString &key)
 {
-    writeSetting(flag != 0 ? u"true"_s : u"false"_s, category, key, false);
+    m_value.resize(0);
+    m_value.append(flag != 0 ? "true" : "false");
+    writeValueRow(category, key, false);
 }
 
 void PreferencesExporter::writeInt(ExportInteger number, const QString &category,
                                    const QString &key)
 {
-    writeSetting(decimalText(number), category, key, false);
+    m_value.resize(0);
+    appendDecimal(m_value, number);
+    writeValueRow(category, key, false);
 }
 
 void PreferencesExporter::writeString(const QString &text, const QString &category,
                                       const QString &key)
 {
     validateValue(text, key);
-    writeSetting(quoteValue(text), category, key, false);
+    m_value.resize(0);
+    appendQuoted(m_value, text);
+    writeValueRow(category, key, false);
 }
 
 void PreferencesExporter::writeList(const QString &text, const QString &category,
                                     const QString &key)
 {
     validateValue(text, key);
-    for (const QString &line : splitLines(text))
-        writeSetting(u'[' + quoteValue(line) + u']', category, key, false);
+    for (const QStringView line : splitLines(text)) {
+        m_value.resize(0);
+        m_value.append('[');
+        appendQuoted(m_value, line);
+        m_value.append(']');
+        writeValueRow(category, key, false);
+    }
 }
 
 void PreferencesExporter::writeLocalized(const QString &text, const QString &category,
                                          const QString &language, const QString &key)
 {
     validateValue(text, key);
-    const QString flattened = replaceLineBreaks(text, kFlattenedLineBreak);
+    m_value.resize(0);
+    m_value.append('{');
+    appendQuoted(m_value, language);
+    m_value.append(':');
+    // Line breaks are flattened to \n here, not escaped as \r\n.
+    appendQuoted(m_value, text, kFlattenedLineBreak);
+    m_value.append('}');
     // The marker may stand anywhere in a localized row, after the language part.
-    writeSetting(u'{' + quoteValue(language) + u':' + quoteValue(flattened) + u'}', category,
-                 key, true);
+    writeValueRow(category, key, true);
 }
 
 void PreferencesExporter::writeHours(qint64 blocks, const QString &category,
@@ -181,50 +199,75 @@ void PreferencesExporter::writeHours(qint64 blocks, const QString &category,
 void PreferencesExporter::writeSetting(const QString &value, const QString &category,
                                        const QString &key, bool matchAnywhere)
 {
-    const QByteArray bytes = toExportBytes(value);
+    m_value.resize(0);
+    appendExportText(m_value, value);
+    writeValueRow(category, key, matchAnywhere);
+}
+
+void PreferencesExporter::writeValueRow(const QString &category, const QString &key,
+                                        bool matchAnywhere)
+{
     static const QByteArray marker = kNoMappingMarker.toString().toLatin1();
     // A quoted value carries the marker right after its opening quote; a value that starts
     // with the marker itself is caught only when the marker may stand anywhere.
-    const bool commentedOut =
-        bytes.mid(1, marker.size()) == marker || (matchAnywhere && bytes.contains(marker));
+    const bool commentedOut = QByteArrayView(m_value).sliced(qMin<qsizetype>(1, m_value.size())).startsWith(marker)
+        || (matchAnywhere && m_value.contains(marker));
     try {
         if (commentedOut)
-            write(kCommentPrefix.toString());
+            write(kCommentPrefix);
         writeRowKind();
-        write(category + u'.' + key + kFieldSeparator);
-        m_row += bytes;
+        write(category);
+        m_row.append('.');
+        write(key);
+        write(kFieldSeparator);
+        m_row += m_value;
         endRow();
     } catch (...) {
-        m_row.clear();
+        m_row.resize(0);
         throw;
     }
 }
 
 QString PreferencesExporter::quoteValue(const QString &text)
 {
-    return u'"' + replaceLineBreaks(text, kEscapedLineBreak) + u'"';
+    QString quoted = text;
+    quoted.replace(u"\r\n"_s, kEscapedLineBreak).replace(u'\r', kEscapedLineBreak)
+        .replace(u'\n', kEscapedLineBreak);
+    return u'"' + quoted + u'"';
 }
 
 void PreferencesExporter::validateValue(const QString &value, const QString &label)
 {
-    if (value.contains(kFieldSeparator)) {
+    if (holdsFieldSeparator(value)) {
         const QString message =
             kInvalidValuePrefix + value + kInvalidValueMiddle + label + kInvalidValueEnd;
         throw std::runtime_error(message.toStdString());
     }
-    if (!fitsLatin1(value))
-        Console::outLine(Messages::charactersReplaced(QString::fromLatin1(toExportBytes(value)),
-                                                      label));
+    if (!fitsLatin1(value)) {
+        QByteArray written;
+        appendExportText(written, value);
+        Console::outLine(Messages::charactersReplaced(QString::fromLatin1(written), label));
+    }
 }
 
-void PreferencesExporter::write(const QString &text)
+void PreferencesExporter::write(QStringView text)
 {
-    m_row += toExportBytes(text);
+    appendExportText(m_row, text);
+}
+
+void PreferencesExporter::write(QLatin1StringView text)
+{
+    m_row.append(text.data(), text.size());
+}
+
+void PreferencesExporter::writeQuoted(QStringView text)
+{
+    appendQuoted(m_row, text);
 }
 
 void PreferencesExporter::endRow()
 {
-    m_row += "\r\n";
+    m_row.append("\r\n");
     m_file.append(m_row);
-    m_row.clear();
+    m_row.resize(0);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QLatin1StringView>
 #include <QString>
+#include <QStringView>
 
 class ExportFile;
 
@@ -48,12 +50,19 @@ protected:
     virtual void writeRowKind() = 0;
 
     /// Adds text to the row being built, without a line end.
-    void write(const QString &text);
+    void write(QStringView text);
+    void write(QLatin1StringView text);
+    /// Adds quoteValue(\a text) to the row being built.
+    void writeQuoted(QStringView text);
     /// Ends the row with CR LF and hands it whole to the export file. A row abandoned by an
     /// error before its end never reaches the file.
     void endRow();
 
 private:
+    /// Writes a setting row whose value is m_value.
+    void writeValueRow(const QString &category, const QString &key, bool matchAnywhere);
+
     ExportFile &m_file;
-    QByteArray m_row; ///< the row being built, Latin-1
+    QByteArray m_row;   ///< the row being built, Latin-1
+    QByteArray m_value; ///< the value of the setting row being built, Latin-1
 };
