@@ -1,5 +1,7 @@
 #include "database/table_dump.h"
 
+#include "export/byte_buffer.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QScopeGuard>
@@ -40,7 +42,7 @@ bool needsQuotes(QByteArrayView text)
     return false;
 }
 
-void appendField(QByteArray &out, QByteArrayView field)
+void appendField(ByteBuffer &out, QByteArrayView field)
 {
     if (!needsQuotes(field)) {
         out.append(field);
@@ -58,7 +60,7 @@ void appendField(QByteArray &out, QByteArrayView field)
     out.append('"');
 }
 
-void appendDecimal(QByteArray &out, sqlite3_int64 number)
+void appendDecimal(ByteBuffer &out, sqlite3_int64 number)
 {
     char digits[24];
     const auto magnitude = number < 0 ? 0 - static_cast<sqlite3_uint64>(number)
@@ -71,7 +73,7 @@ void appendDecimal(QByteArray &out, sqlite3_int64 number)
     }
     if (number < 0)
         *--first = '-';
-    out.append(first, std::end(digits) - first);
+    out.append(QByteArrayView(first, std::end(digits) - first));
 }
 
 QString sqliteMessage(sqlite3 *db, const char *phase, int code)
@@ -109,7 +111,7 @@ bool writeRows(sqlite3 *db, sqlite3_stmt *statement, OutputFile &dump, const QSt
                QString *error)
 {
     const int columnCount = sqlite3_column_count(statement);
-    QByteArray pending;
+    ByteBuffer pending;
     for (;;) {
         const int code = sqlite3_step(statement);
         if (code == SQLITE_DONE)
@@ -141,16 +143,16 @@ bool writeRows(sqlite3 *db, sqlite3_stmt *statement, OutputFile &dump, const QSt
             appendField(pending, QByteArrayView(text, nul != nullptr ? static_cast<const char *>(nul) - text
                                                                      : static_cast<qsizetype>(length)));
         }
-        pending.append("\r\n");
+        pending.append(QByteArrayView("\r\n"));
         if (pending.size() >= kWriteChunk) {
-            if (!dump.write(pending.constData(), pending.size())) {
+            if (!dump.write(pending.view().data(), pending.size())) {
                 *error = writeFailure(dumpPath, dump);
                 return false;
             }
-            pending.resize(0);
+            pending.clear();
         }
     }
-    if (!dump.write(pending.constData(), pending.size())) {
+    if (!dump.write(pending.view().data(), pending.size())) {
         *error = writeFailure(dumpPath, dump);
         return false;
     }

@@ -17,7 +17,6 @@ constexpr QLatin1StringView kWriteFailedMiddle{"': "};
 
 ExportFile::ExportFile(OutputFileOpener opener) : m_opener(std::move(opener))
 {
-    m_buffer.reserve(kChunkSize + 4096);
 }
 
 ExportFile::~ExportFile() = default;
@@ -55,8 +54,8 @@ void ExportFile::flush()
     // After a failure, which has already been reported, nothing is written again.
     if (m_state != State::Open || m_buffer.isEmpty())
         return;
-    const bool written = m_file->write(m_buffer.constData(), m_buffer.size());
-    m_buffer.resize(0); // keeps its room for the next chunk
+    const bool written = m_file->write(m_buffer.view().data(), m_buffer.size());
+    m_buffer.clear();
     if (!written)
         fail(m_file->errorString());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/byte_buffer.h"
 #include "platform/output_file.h"
 
 #include <QByteArray>
@@ -56,6 +57,6 @@ private:
     OutputFileOpener m_opener;
     std::unique_ptr<OutputFile> m_file;
     QString m_path;
-    QByteArray m_buffer;
+    ByteBuffer m_buffer;
     State m_state = State::NotOpen;
 };

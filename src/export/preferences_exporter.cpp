@@ -47,11 +47,10 @@ bool holdsFieldSeparator(QStringView text)
 /// \a lineBreak, every line break (CR LF, a lone LF or a lone CR) is written as that text:
 /// a value read from an XML preference file carries its CR LF as a lone LF, and a raw CR
 /// or LF in the export file would end the row in the middle of the value.
-void appendExportText(QByteArray &out, QStringView text, QLatin1StringView lineBreak = {})
+void appendExportText(ByteBuffer &out, QStringView text, QLatin1StringView lineBreak = {})
 {
-    const qsizetype start = out.size();
-    out.resize(start + text.size() * qMax<qsizetype>(1, lineBreak.size()));
-    char *next = out.data() + start;
+    char *const first = out.room(text.size() * qMax<qsizetype>(1, lineBreak.size()));
+    char *next = first;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
         if ((c == u'\r' || c == u'\n') && !lineBreak.isNull()) {
@@ -66,12 +65,12 @@ void appendExportText(QByteArray &out, QStringView text, QLatin1StringView lineB
             *next++ = '?';
         }
     }
-    out.resize(next - out.constData());
+    out.added(next - first);
 }
 
 /// Appends quoteValue(\a text), or, with \a lineBreak, the text quoted with its line
 /// breaks written as that text.
-void appendQuoted(QByteArray &out, QStringView text, QLatin1StringView lineBreak = kEscapedLineBreak)
+void appendQuoted(ByteBuffer &out, QStringView text, QLatin1StringView lineBreak = kEscapedLineBreak)
 {
     out.append('"');
     appendExportText(out, text, lineBreak);
@@ -98,7 +97,7 @@ QList<QStringView> splitLines(QStringView text)
 }
 
 /// Appends the number in decimal, a minus sign before a negative one.
-void appendDecimal(QByteArray &out, ExportInteger number)
+void appendDecimal(ByteBuffer &out, ExportInteger number)
 {
     __extension__ typedef unsigned __int128 Magnitude;
     Magnitude magnitude = number < 0 ? Magnitude(0) - Magnitude(number) : Magnitude(number);
@@ -110,7 +109,7 @@ void appendDecimal(QByteArray &out, ExportInteger number)
     } while (magnitude != 0);
     if (number < 0)
         *--first = '-';
-    out.append(first, std::end(digits) - first);
+    out.append(QByteArrayView(first, std::end(digits) - first));
 }
 
 } // namespace
@@ -129,15 +128,15 @@ bool PreferencesExporter::isOpen() const
 
 void PreferencesExporter::writeBool(qint64 flag, const QString &category, const QString &key)
 {
-    m_value.resize(0);
-    m_value.append(flag != 0 ? "true" : "false");
+    m_value.clear();
+    m_value.append(flag != 0 ? QByteArrayView("true") : QByteArrayView("false"));
     writeValueRow(category, key, false);
 }
 
 void PreferencesExporter::writeInt(ExportInteger number, const QString &category,
                                    const QString &key)
 {
-    m_value.resize(0);
+    m_value.clear();
     appendDecimal(m_value, number);
     writeValueRow(category, key, false);
 }
@@ -146,7 +145,7 @@ void PreferencesExporter::writeString(const QString &text, const QString &catego
                                       const QString &key)
 {
     validateValue(text, key);
-    m_value.resize(0);
+    m_value.clear();
     appendQuoted(m_value, text);
     writeValueRow(category, key, false);
 }
@@ -156,7 +155,7 @@ void PreferencesExporter::writeList(const QString &text, const QString &category
 {
     validateValue(text, key);
     for (const QStringView line : splitLines(text)) {
-        m_value.resize(0);
+        m_value.clear();
         m_value.append('[');
         appendQuoted(m_value, line);
         m_value.append(']');
@@ -168,7 +167,7 @@ void PreferencesExporter::writeLocalized(const QString &text, const QString &cat
                                          const QString &language, const QString &key)
 {
     validateValue(text, key);
-    m_value.resize(0);
+    m_value.clear();
     m_value.append('{');
     appendQuoted(m_value, language);
     m_value.append(':');
@@ -199,7 +198,7 @@ void PreferencesExporter::writeHours(qint64 blocks, const QString &category,
 void PreferencesExporter::writeSetting(const QString &value, const QString &category,
                                        const QString &key, bool matchAnywhere)
 {
-    m_value.resize(0);
+    m_value.clear();
     appendExportText(m_value, value);
     writeValueRow(category, key, matchAnywhere);
 }
@@ -210,8 +209,9 @@ void PreferencesExporter::writeValueRow(const QString &category, const QString &
     static const QByteArray marker = kNoMappingMarker.toString().toLatin1();
     // A quoted value carries the marker right after its opening quote; a value that starts
     // with the marker itself is caught only when the marker may stand anywhere.
-    const bool commentedOut = QByteArrayView(m_value).sliced(qMin<qsizetype>(1, m_value.size())).startsWith(marker)
-        || (matchAnywhere && m_value.contains(marker));
+    const QByteArrayView value = m_value.view();
+    const bool commentedOut = value.sliced(qMin<qsizetype>(1, value.size())).startsWith(marker)
+        || (matchAnywhere && value.contains(marker));
     try {
         if (commentedOut)
             write(kCommentPrefix);
@@ -220,10 +220,10 @@ void PreferencesExporter::writeValueRow(const QString &category, const QString &
         m_row.append('.');
         write(key);
         write(kFieldSeparator);
-        m_row += m_value;
+        m_row.append(value);
         endRow();
     } catch (...) {
-        m_row.resize(0);
+        m_row.clear();
         throw;
     }
 }
@@ -244,9 +244,9 @@ void PreferencesExporter::validateValue(const QString &value, const QString &lab
         throw std::runtime_error(message.toStdString());
     }
     if (!fitsLatin1(value)) {
-        QByteArray written;
+        ByteBuffer written;
         appendExportText(written, value);
-        Console::outLine(Messages::charactersReplaced(QString::fromLatin1(written), label));
+        Console::outLine(Messages::charactersReplaced(QString::fromLatin1(written.view()), label));
     }
 }
 
@@ -257,7 +257,7 @@ void PreferencesExporter::write(QStringView text)
 
 void PreferencesExporter::write(QLatin1StringView text)
 {
-    m_row.append(text.data(), text.size());
+    m_row.append(QByteArrayView(text.data(), text.size()));
 }
 
 void PreferencesExporter::writeQuoted(QStringView text)
@@ -267,7 +267,7 @@ void PreferencesExporter::writeQuoted(QStringView text)
 
 void PreferencesExporter::endRow()
 {
-    m_row.append("\r\n");
-    m_file.append(m_row);
-    m_row.resize(0);
+    m_row.append(QByteArrayView("\r\n"));
+    m_file.append(m_row.view());
+    m_row.clear();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "export/byte_buffer.h"
+
 #include <QByteArray>
 #include <QLatin1StringView>
 #include <QString>
@@ -63,6 +65,6 @@ private:
     void writeValueRow(const QString &category, const QString &key, bool matchAnywhere);
 
     ExportFile &m_file;
-    QByteArray m_row;   ///< the row being built, Latin-1
-    QByteArray m_value; ///< the value of the setting row being built, Latin-1
+    ByteBuffer m_row;   ///< the row being built, Latin-1
+    ByteBuffer m_value; ///< the value of the setting row being built, Latin-1
 };
