@@ -2,6 +2,8 @@
 
 #include <QByteArrayView>
 
+#include <algorithm>
+
 namespace {
 
 /// The file is read in pieces of this size.
@@ -12,7 +14,7 @@ constexpr qsizetype kReadSize = 64 * 1024;
 /// doubled one inside a stretch closes and reopens it, so the parity of the count decides.
 bool isQuoteOpenAfter(QByteArrayView text, bool isQuoted)
 {
-    return isQuoted != (text.count('"') % 2 == 1);
+    return isQuoted != (std::count(text.begin(), text.end(), '"') % 2 == 1);
 }
 
 } // namespace

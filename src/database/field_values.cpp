@@ -26,6 +26,11 @@ QString text(std::optional<QStringView> field)
     return field ? field->toString() : QString();
 }
 
+QStringView textView(std::optional<QStringView> field)
+{
+    return field.value_or(QStringView());
+}
+
 bool equals(std::optional<QStringView> field, QStringView literal)
 {
     return field.value_or(QStringView()) == literal;

@@ -19,6 +19,8 @@ std::optional<int> strictInteger(std::optional<QStringView> field);
 
 /// The field's text; empty for a missing field.
 QString text(std::optional<QStringView> field);
+/// The same text without a copy, valid while its record is.
+QStringView textView(std::optional<QStringView> field);
 
 /// Exact, case-sensitive comparison ("00" is not "0"); a missing field compares as empty.
 bool equals(std::optional<QStringView> field, QStringView literal);

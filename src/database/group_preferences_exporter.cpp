@@ -7,7 +7,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 /// The label under which a group name is refused or reported.
-constexpr QLatin1StringView kGroupSettingLabel{"Group Setting"};
+const QString kGroupSettingLabel = u"Group Setting"_s;
 
 } // namespace
 
@@ -24,7 +24,7 @@ GroupPreferencesExporter::GroupPreferencesExporter(ExportFile &file, const QStri
 
 void GroupPreferencesExporter::writeGroup()
 {
-    validateValue(m_groupName, kGroupSettingLabel.toString());
+    validateValue(m_groupName, kGroupSettingLabel);
     write(u"Group");
     write(kFieldSeparator);
     writeQuoted(m_groupName);
@@ -34,7 +34,7 @@ void GroupPreferencesExporter::writeGroup()
 void GroupPreferencesExporter::writeRowKind()
 {
     // Every setting row of a group names the group, so the name is checked on every row.
-    validateValue(m_groupName, kGroupSettingLabel.toString());
+    validateValue(m_groupName, kGroupSettingLabel);
     write(u"GroupSetting");
     write(kFieldSeparator);
     writeQuoted(m_groupName);

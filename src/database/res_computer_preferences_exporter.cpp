@@ -9,18 +9,16 @@ ResComputerPreferencesExporter::ResComputerPreferencesExporter(ExportFile &file,
 {
 }
 
-void ResComputerPreferencesExporter::writeComputer(const QString &name,
-                                                   const QString &description,
-                                                   const QString &location,
-                                                   const QString &groupName,
-                                                   const QString &status)
+void ResComputerPreferencesExporter::writeComputer(QStringView name, QStringView description,
+                                                   QStringView location, QStringView groupName,
+                                                   QStringView status)
 {
     // Every field is checked before anything of the row is written; the status is one of
     // the exporter's own texts.
-    validateValue(name, u"Reservable Computer Name"_s);
+    validateValue(name,        u"Reservable Computer Name"_s);
     validateValue(description, u"Reservable Computer Description"_s);
-    validateValue(location, u"Reservable Computer Location"_s);
-    validateValue(groupName, u"Reservable Computer Group"_s);
+    validateValue(location,    u"Reservable Computer Location"_s);
+    validateValue(groupName,   u"Reservable Computer Group"_s);
     write(u"Computer");
     write(kFieldSeparator);
     writeQuoted(name);

@@ -7,8 +7,8 @@ class ResComputerPreferencesExporter final : public PreferencesExporter {
 public:
     ResComputerPreferencesExporter(ExportFile &file, const QString &exportPath);
 
-    void writeComputer(const QString &name, const QString &description, const QString &location,
-                       const QString &groupName, const QString &status);
+    void writeComputer(QStringView name, QStringView description, QStringView location,
+                       QStringView groupName, QStringView status);
 
 protected:
     void writeRowKind() override;

@@ -19,6 +19,7 @@ namespace {
 /// The status code of a computer taken out of service by hand.
 constexpr int kManuallyOutOfServiceCode = 6;
 const QString kManuallyOutOfService = u"MANUALLY_OUT_OF_SERVICE"_s;
+const QString kUngroupedPool = kUngroupedPoolName.toString();
 
 } // namespace
 
@@ -39,9 +40,9 @@ bool exportReservableComputers(ExportLocation &location, ExportFile &file,
     bool anyUngrouped = false;
     while (std::optional<CsvTokenizer> fields = dump.nextRecord()) {
         fields->nextToken(); // 0: not exported
-        const QString name = FieldValues::text(fields->nextToken());
-        const QString description = FieldValues::text(fields->nextToken());
-        const QString computerLocation = FieldValues::text(fields->nextToken());
+        const QStringView name = FieldValues::textView(fields->nextToken());
+        const QStringView description = FieldValues::textView(fields->nextToken());
+        const QStringView computerLocation = FieldValues::textView(fields->nextToken());
         const bool outOfService =
             FieldValues::integer(fields->nextToken()) == kManuallyOutOfServiceCode;
         fields->nextToken(); // 5: not exported
@@ -49,7 +50,7 @@ bool exportReservableComputers(ExportLocation &location, ExportFile &file,
 
         // A computer of an unknown group, or of a group without a name, joins the ungrouped pool.
         if (groupName.isEmpty()) {
-            groupName = kUngroupedPoolName.toString();
+            groupName = kUngroupedPool;
             anyUngrouped = true;
         }
         exporter.writeComputer(name, description, computerLocation, groupName,

@@ -10,7 +10,10 @@ CsvTokenizer::CsvTokenizer(const QString &line) : m_line(line)
         const char16_t c = text[i].unicode();
         if (!quoted) {
             if (c == u',') {
-                addField(fieldStart, i, hasQuotes);
+                if (hasQuotes)
+                    addQuotedField(fieldStart, i);
+                else
+                    m_fields.append({fieldStart, i - fieldStart, false});
                 fieldStart = i + 1;
                 hasQuotes = false;
             } else if (c == u'"') {
@@ -27,48 +30,49 @@ CsvTokenizer::CsvTokenizer(const QString &line) : m_line(line)
     }
     // A trailing empty field is dropped, so an empty line has no fields at all; an unclosed
     // quote runs to the end of the line.
-    if (fieldStart < text.size())
-        addField(fieldStart, text.size(), hasQuotes);
+    if (fieldStart < text.size()) {
+        if (hasQuotes)
+            addQuotedField(fieldStart, text.size());
+        else
+            m_fields.append({fieldStart, text.size() - fieldStart, false});
+    }
 }
 
-void CsvTokenizer::addField(qsizetype start, qsizetype end, bool hasQuotes)
+void CsvTokenizer::addQuotedField(qsizetype start, qsizetype end)
 {
+    // A doubled quote inside quotes becomes one quote; the quotes that open and close a
+    // quoted stretch stay while the line is split. Only a field with doubled quotes needs
+    // a copy of its own; any other is a part of the line.
     Field field{start, end - start, false};
-    if (hasQuotes) {
-        // A doubled quote inside quotes becomes one quote; the quotes that open and close
-        // a quoted stretch stay while the line is split. Only a field with doubled quotes
-        // needs a copy of its own; any other is a part of the line.
-        const QStringView raw = QStringView(m_line).sliced(start, end - start);
-        qsizetype runStart = 0;
-        bool quoted = false;
-        for (qsizetype i = 0; i < raw.size(); ++i) {
-            if (raw[i] != u'"')
-                continue;
-            if (!quoted) {
-                quoted = true;
-            } else if (i + 1 < raw.size() && raw[i + 1] == u'"') {
-                if (!field.isRewritten) {
-                    field = {m_rewritten.size(), 0, true};
-                }
-                m_rewritten += raw.sliced(runStart, i + 1 - runStart);
-                ++i;
-                runStart = i + 1;
-            } else {
-                quoted = false;
-            }
+    const QStringView raw = QStringView(m_line).sliced(start, end - start);
+    qsizetype runStart = 0;
+    bool quoted = false;
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        if (raw[i] != u'"')
+            continue;
+        if (!quoted) {
+            quoted = true;
+        } else if (i + 1 < raw.size() && raw[i + 1] == u'"') {
+            if (!field.isRewritten)
+                field = {m_rewritten.size(), 0, true};
+            m_rewritten += raw.sliced(runStart, i + 1 - runStart);
+            ++i;
+            runStart = i + 1;
+        } else {
+            quoted = false;
         }
-        if (field.isRewritten) {
-            m_rewritten += raw.sliced(runStart);
-            field.length = m_rewritten.size() - field.start;
-        }
-        // Then the field is unquoted once: a leading quote goes, and only then a trailing one.
-        const QStringView text = textOf(field);
-        if (text.startsWith(u'"')) {
-            ++field.start;
+    }
+    if (field.isRewritten) {
+        m_rewritten += raw.sliced(runStart);
+        field.length = m_rewritten.size() - field.start;
+    }
+    // Then the field is unquoted once: a leading quote goes, and only then a trailing one.
+    const QStringView text = textOf(field);
+    if (text.startsWith(u'"')) {
+        ++field.start;
+        --field.length;
+        if (text.size() > 1 && text.endsWith(u'"'))
             --field.length;
-            if (text.size() > 1 && text.endsWith(u'"'))
-                --field.length;
-        }
     }
     m_fields.append(field);
 }

@@ -28,7 +28,8 @@ private:
         bool isRewritten;
     };
 
-    void addField(qsizetype start, qsizetype end, bool hasQuotes);
+    /// Adds the field from \a start to \a end of the line, which holds double quotes.
+    void addQuotedField(qsizetype start, qsizetype end);
     QStringView textOf(const Field &field) const;
 
     QString m_line;

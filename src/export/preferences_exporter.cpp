@@ -7,6 +7,7 @@
 
 #include <QStringList>
 
+#include <cstring>
 #include <stdexcept>
 
 using namespace Qt::StringLiterals;
@@ -23,15 +24,6 @@ constexpr QLatin1StringView kInvalidValueEnd{"'"};
 constexpr QLatin1StringView kEscapedLineBreak{"\\r\\n"};
 constexpr QLatin1StringView kFlattenedLineBreak{"\\n"};
 
-bool fitsLatin1(QStringView text)
-{
-    for (const QChar c : text) {
-        if (c.unicode() > 0xFF)
-            return false;
-    }
-    return true;
-}
-
 bool holdsFieldSeparator(QStringView text)
 {
     for (qsizetype at = text.indexOf(kFieldSeparator.front()); at >= 0;
@@ -42,6 +34,27 @@ bool holdsFieldSeparator(QStringView text)
     return false;
 }
 
+// Text is scanned four UTF-16 units at a time, read as one 64-bit word.
+constexpr quint64 kUnitHighBytes = 0xFF00FF00FF00FF00;
+
+quint64 fourUnits(const char16_t *units)
+{
+    quint64 four;
+    std::memcpy(&four, units, sizeof four);
+    return four;
+}
+
+/// Whether one of the four units in \a four equals \a unit.
+constexpr bool holdsUnit(quint64 four, char16_t unit)
+{
+    // A unit equal to \a unit leaves a zero unit in the difference, which borrows when one
+    // is subtracted from it (the classic test for a zero byte, here for 16-bit units).
+    constexpr quint64 kOnes = 0x0001000100010001;
+    constexpr quint64 kSignBits = 0x8000800080008000;
+    const quint64 difference = four ^ (kOnes * unit);
+    return ((difference - kOnes) & ~difference & kSignBits) != 0;
+}
+
 /// Appends \a text to \a out as the export file holds it: one byte per character, and a
 /// character beyond Latin-1 as one "?", also when it takes two UTF-16 units. With a
 /// \a lineBreak, every line break (CR LF, a lone LF or a lone CR) is written as that text:
@@ -49,21 +62,37 @@ bool holdsFieldSeparator(QStringView text)
 /// or LF in the export file would end the row in the middle of the value.
 void appendExportText(ByteBuffer &out, QStringView text, QLatin1StringView lineBreak = {})
 {
-    char *const first = out.room(text.size() * qMax<qsizetype>(1, lineBreak.size()));
+    const qsizetype size = text.size();
+    const char16_t *const units = text.utf16();
+    char *const first = out.room(size * qMax<qsizetype>(1, lineBreak.size()));
     char *next = first;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if ((c == u'\r' || c == u'\n') && !lineBreak.isNull()) {
-            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-                ++i;
-            next = std::copy(lineBreak.begin(), lineBreak.end(), next);
-        } else if (c <= 0xFF) {
-            *next++ = static_cast<char>(c);
-        } else {
-            if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+    qsizetype i = 0;
+    while (i < size) {
+        // Most text is Latin-1 without line breaks: such runs are copied four characters
+        // at a time, each keeping its low byte.
+        while (i + 4 <= size) {
+            const quint64 four = fourUnits(units + i);
+            if ((four & kUnitHighBytes) != 0 || holdsUnit(four, u'\r') || holdsUnit(four, u'\n'))
+                break;
+            for (int unit = 0; unit < 4; ++unit)
+                *next++ = static_cast<char>(units[i + unit]);
+            i += 4;
+        }
+        if (i == size)
+            break;
+        const char16_t c = units[i];
+        if (c > 0xFF) {
+            if (QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(units[i + 1]))
                 ++i;
             *next++ = '?';
+        } else if ((c == u'\r' || c == u'\n') && !lineBreak.isNull()) {
+            if (c == u'\r' && i + 1 < size && units[i + 1] == u'\n')
+                ++i;
+            next = std::copy(lineBreak.begin(), lineBreak.end(), next);
+        } else {
+            *next++ = static_cast<char>(c);
         }
+        ++i;
     }
     out.added(next - first);
 }
@@ -185,14 +214,22 @@ void PreferencesExporter::writeHours(qint64 blocks, const QString &category,
     // (5b) / 60 == b / 12 and (5b) % 60 == 5 (b % 12), both truncating toward zero.
     const qint64 hours = blocks / 12;
     const qint64 rest = (blocks % 12) * 5;
-    QString time;
+    // The time is written quoted, as writeString writes a text; digits and a colon hold
+    // nothing that validateValue could refuse or report.
+    m_value.clear();
+    m_value.append('"');
     if (rest >= 0) {
         // "%02d:%02d"; a negative hour already has two characters with its sign.
-        time = QString::number(hours).rightJustified(2, u'0') + u':'
-            + QString::number(rest).rightJustified(2, u'0');
+        if (hours >= 0 && hours < 10)
+            m_value.append('0');
+        appendDecimal(m_value, hours);
+        m_value.append(':');
+        if (rest < 10)
+            m_value.append('0');
+        appendDecimal(m_value, rest);
     }
-    const QString key = keyPrefix + (open ? u"timeOfDayOpen"_s : u"timeOfDayClosed"_s);
-    writeString(time, category, key);
+    m_value.append('"');
+    writeValueRow(category, keyPrefix + (open ? u"timeOfDayOpen"_s : u"timeOfDayClosed"_s), false);
 }
 
 void PreferencesExporter::writeSetting(const QString &value, const QString &category,
@@ -236,17 +273,36 @@ QString PreferencesExporter::quoteValue(const QString &text)
     return u'"' + quoted + u'"';
 }
 
-void PreferencesExporter::validateValue(const QString &value, const QString &label)
+void PreferencesExporter::validateValue(QStringView value, QStringView label)
 {
-    if (holdsFieldSeparator(value)) {
-        const QString message =
-            kInvalidValuePrefix + value + kInvalidValueMiddle + label + kInvalidValueEnd;
+    // One pass looks for characters beyond Latin-1 and for the separator's first character.
+    const qsizetype size = value.size();
+    const char16_t *const units = value.utf16();
+    quint64 allUnits = 0;
+    bool holdsSeparatorStart = false;
+    qsizetype i = 0;
+    for (; i + 4 <= size; i += 4) {
+        const quint64 four = fourUnits(units + i);
+        allUnits |= four;
+        holdsSeparatorStart |= holdsUnit(four, kFieldSeparator.front().unicode());
+    }
+    for (; i < size; ++i) {
+        allUnits |= units[i];
+        holdsSeparatorStart |= units[i] == kFieldSeparator.front().unicode();
+    }
+    if (holdsSeparatorStart && holdsFieldSeparator(value)) {
+        QString message = kInvalidValuePrefix;
+        message += value;
+        message += kInvalidValueMiddle;
+        message += label;
+        message += kInvalidValueEnd;
         throw std::runtime_error(message.toStdString());
     }
-    if (!fitsLatin1(value)) {
+    if ((allUnits & kUnitHighBytes) != 0) {
         ByteBuffer written;
         appendExportText(written, value);
-        Console::outLine(Messages::charactersReplaced(QString::fromLatin1(written.view()), label));
+        Console::outLine(Messages::charactersReplaced(QString::fromLatin1(written.view()),
+                                                      label.toString()));
     }
 }
 

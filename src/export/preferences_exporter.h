@@ -42,7 +42,7 @@ public:
     static QString quoteValue(const QString &text);
     /// Throws std::runtime_error when \a value holds the field separator; reports
     /// characters the export file cannot hold.
-    static void validateValue(const QString &value, const QString &label);
+    static void validateValue(QStringView value, QStringView label);
 
 protected:
     PreferencesExporter(ExportFile &file, const QString &exportPath);
