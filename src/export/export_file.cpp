@@ -58,6 +58,9 @@ void ExportFile::flush()
     m_buffer.clear();
     if (!written)
         fail(m_file->errorString());
+    // The rows go on their way to the storage device while the next ones are made, so the
+    // sync at the end waits for little.
+    m_file->startSyncToStorage();
 }
 
 void ExportFile::finish()

@@ -3,6 +3,7 @@
 #include "common/messages.h"
 #include "export/export_constants.h"
 #include "export/export_file.h"
+#include "export/text_scan.h"
 #include "platform/console.h"
 
 #include <QStringList>
@@ -11,6 +12,8 @@
 #include <stdexcept>
 
 using namespace Qt::StringLiterals;
+using TextScan::fourUnits;
+using TextScan::holdsUnit;
 
 namespace {
 
@@ -34,27 +37,6 @@ bool holdsFieldSeparator(QStringView text)
     return false;
 }
 
-// Text is scanned four UTF-16 units at a time, read as one 64-bit word.
-constexpr quint64 kUnitHighBytes = 0xFF00FF00FF00FF00;
-
-quint64 fourUnits(const char16_t *units)
-{
-    quint64 four;
-    std::memcpy(&four, units, sizeof four);
-    return four;
-}
-
-/// Whether one of the four units in \a four equals \a unit.
-constexpr bool holdsUnit(quint64 four, char16_t unit)
-{
-    // A unit equal to \a unit leaves a zero unit in the difference, which borrows when one
-    // is subtracted from it (the classic test for a zero byte, here for 16-bit units).
-    constexpr quint64 kOnes = 0x0001000100010001;
-    constexpr quint64 kSignBits = 0x8000800080008000;
-    const quint64 difference = four ^ (kOnes * unit);
-    return ((difference - kOnes) & ~difference & kSignBits) != 0;
-}
-
 /// Appends \a text to \a out as the export file holds it: one byte per character, and a
 /// character beyond Latin-1 as one "?", also when it takes two UTF-16 units. With a
 /// \a lineBreak, every line break (CR LF, a lone LF or a lone CR) is written as that text:
@@ -72,7 +54,7 @@ void appendExportText(ByteBuffer &out, QStringView text, QLatin1StringView lineB
         // at a time, each keeping its low byte.
         while (i + 4 <= size) {
             const quint64 four = fourUnits(units + i);
-            if ((four & kUnitHighBytes) != 0 || holdsUnit(four, u'\r') || holdsUnit(four, u'\n'))
+            if ((four & TextScan::kHighBytes) != 0 || holdsUnit(four, u'\r') || holdsUnit(four, u'\n'))
                 break;
             for (int unit = 0; unit < 4; ++unit)
                 *next++ = static_cast<char>(units[i + unit]);
@@ -298,7 +280,7 @@ void PreferencesExporter::validateValue(QStringView value, QStringView label)
         message += kInvalidValueEnd;
         throw std::runtime_error(message.toStdString());
     }
-    if ((allUnits & kUnitHighBytes) != 0) {
+    if ((allUnits & TextScan::kHighBytes) != 0) {
         ByteBuffer written;
         appendExportText(written, value);
         Console::outLine(Messages::charactersReplaced(QString::fromLatin1(written.view()),

@@ -22,6 +22,10 @@ public:
 
     /// Writes all \a size bytes; false when not all of them reached the file.
     virtual bool write(const char *data, qint64 size) = 0;
+    /// Starts handing what was written so far to the storage device, without waiting for
+    /// it, so that a later syncToStorage has less to wait for. Only a hint: a failure shows
+    /// in syncToStorage.
+    virtual void startSyncToStorage() {}
     /// Hands what the system still holds of the file to the storage device.
     virtual bool syncToStorage() = 0;
     /// Closes the file. Some file systems (a network share) report a failed write only here.

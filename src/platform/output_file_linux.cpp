@@ -41,6 +41,17 @@ public:
         return true;
     }
 
+    void startSyncToStorage() override
+    {
+        // From where the last call left off to the end of the file (length 0); the kernel
+        // starts writing that part out and returns.
+        const off_t end = ::lseek(m_fd, 0, SEEK_CUR);
+        if (end <= m_syncStarted)
+            return;
+        (void)::sync_file_range(m_fd, m_syncStarted, 0, SYNC_FILE_RANGE_WRITE);
+        m_syncStarted = end;
+    }
+
     bool syncToStorage() override
     {
         // A device or pipe has nothing to sync; only a file on storage can fail here.
@@ -69,6 +80,7 @@ private:
     }
 
     int m_fd;
+    off_t m_syncStarted = 0; ///< where the file was written out to at the last hint
     QString m_error;
 };
 
