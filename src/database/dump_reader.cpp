@@ -2,8 +2,6 @@
 
 #include <QByteArrayView>
 
-#include <algorithm>
-
 namespace {
 
 /// The file is read in pieces of this size.
@@ -14,7 +12,10 @@ constexpr qsizetype kReadSize = 64 * 1024;
 /// doubled one inside a stretch closes and reopens it, so the parity of the count decides.
 bool isQuoteOpenAfter(QByteArrayView text, bool isQuoted)
 {
-    return isQuoted != (std::count(text.begin(), text.end(), '"') % 2 == 1);
+    qsizetype quotes = 0;
+    for (const char c : text)
+        quotes += c == '"';
+    return isQuoted != (quotes % 2 == 1);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QMap>
+#include <QHash>
 #include <QString>
 
 /// Group number to group name, filled by the group stage and read by the computer stage.
@@ -12,5 +12,5 @@ public:
     QString lookUp(int groupNumber) const;
 
 private:
-    QMap<int, QString> m_names;
+    QHash<int, QString> m_names;
 };

@@ -1,28 +1,34 @@
 #include "export/csv_tokenizer.h"
 
+#include "export/text_scan.h"
+
 CsvTokenizer::CsvTokenizer(const QString &line) : m_line(line)
 {
-    const QStringView text(m_line);
+    const char16_t *const units = QStringView(m_line).utf16();
+    const qsizetype size = m_line.size();
     qsizetype fieldStart = 0;
     bool hasQuotes = false;
     bool quoted = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
+    // Outside quotes only a comma or a quote matters, inside them only a quote.
+    for (qsizetype i = 0;; ++i) {
+        i += TextScan::indexOfEither(units + i, size - i, quoted ? u'"' : u',', u'"');
+        if (i == size)
+            break;
         if (!quoted) {
-            if (c == u',') {
+            if (units[i] == u',') {
                 if (hasQuotes)
                     addQuotedField(fieldStart, i);
                 else
                     m_fields.append({fieldStart, i - fieldStart, false});
                 fieldStart = i + 1;
                 hasQuotes = false;
-            } else if (c == u'"') {
+            } else {
                 quoted = true; // a quote opens quoting wherever it stands in the field
                 hasQuotes = true;
             }
-        } else if (c == u'"') {
+        } else {
             // Inside quotes a doubled quote stands for one; a single one closes the quoting.
-            if (i + 1 < text.size() && text[i + 1] == u'"')
+            if (i + 1 < size && units[i + 1] == u'"')
                 ++i;
             else
                 quoted = false;
@@ -30,11 +36,11 @@ CsvTokenizer::CsvTokenizer(const QString &line) : m_line(line)
     }
     // A trailing empty field is dropped, so an empty line has no fields at all; an unclosed
     // quote runs to the end of the line.
-    if (fieldStart < text.size()) {
+    if (fieldStart < size) {
         if (hasQuotes)
-            addQuotedField(fieldStart, text.size());
+            addQuotedField(fieldStart, size);
         else
-            m_fields.append({fieldStart, text.size() - fieldStart, false});
+            m_fields.append({fieldStart, size - fieldStart, false});
     }
 }
 
@@ -47,12 +53,14 @@ void CsvTokenizer::addQuotedField(qsizetype start, qsizetype end)
     const QStringView raw = QStringView(m_line).sliced(start, end - start);
     qsizetype runStart = 0;
     bool quoted = false;
-    for (qsizetype i = 0; i < raw.size(); ++i) {
-        if (raw[i] != u'"')
-            continue;
+    const char16_t *const units = raw.utf16();
+    for (qsizetype i = 0;; ++i) {
+        i += TextScan::indexOfEither(units + i, raw.size() - i, u'"', u'"');
+        if (i == raw.size())
+            break;
         if (!quoted) {
             quoted = true;
-        } else if (i + 1 < raw.size() && raw[i + 1] == u'"') {
+        } else if (i + 1 < raw.size() && units[i + 1] == u'"') {
             if (!field.isRewritten)
                 field = {m_rewritten.size(), 0, true};
             m_rewritten += raw.sliced(runStart, i + 1 - runStart);

@@ -50,16 +50,10 @@ void appendExportText(ByteBuffer &out, QStringView text, QLatin1StringView lineB
     char *next = first;
     qsizetype i = 0;
     while (i < size) {
-        // Most text is Latin-1 without line breaks: such runs are copied four characters
-        // at a time, each keeping its low byte.
-        while (i + 4 <= size) {
-            const quint64 four = fourUnits(units + i);
-            if ((four & TextScan::kHighBytes) != 0 || holdsUnit(four, u'\r') || holdsUnit(four, u'\n'))
-                break;
-            for (int unit = 0; unit < 4; ++unit)
-                *next++ = static_cast<char>(units[i + unit]);
-            i += 4;
-        }
+        // Most text is Latin-1 without line breaks; each character keeps its low byte.
+        const qsizetype run = TextScan::copyPlainRun(units + i, size - i, next);
+        next += run;
+        i += run;
         if (i == size)
             break;
         const char16_t c = units[i];
