@@ -1,7 +1,8 @@
 #include "common/installation_paths.h"
 
 #include "platform/console.h"
-#include "support/scoped_environment.h"
+#include "support/scoped_folders.h"
+#include "support/test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,6 +16,12 @@ namespace {
 
 const QString kFailedLine = u"Failed to get Kestrun program data path.\n"_s;
 const QString kServicePath = u"./../Management Service/config/ksrServer.qfp"_s;
+
+/// \a path as the program names it: with the system's own separators.
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
 
 struct PathCase {
     const char *name;
@@ -38,15 +45,15 @@ TEST(InstallationPaths, FindsTheFilesUnderTheProgramDataFolder)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    ScopedEnvironment environment;
-    environment.set("PROGRAMDATA", QFile::encodeName(dir.path()));
+    ScopedFolders folders;
+    folders.setProgramData(dir.path());
     const QString folder = dir.path() + u"/Quillfen/Kestrun/Management Console/"_s;
 
     Console::Capture console;
     InstallationPaths paths;
     for (const PathCase &c : kPathCases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ((paths.*c.path)(), folder + c.relative);
+        EXPECT_EQ((paths.*c.path)(), native(folder + c.relative));
     }
     EXPECT_EQ(paths.servicePreferencesPath(), kServicePath);
     EXPECT_EQ(console.out(), QString());
@@ -54,16 +61,18 @@ TEST(InstallationPaths, FindsTheFilesUnderTheProgramDataFolder)
 
 TEST(InstallationPaths, FallsBackToRelativePathsAndSaysSoOnEveryRequest)
 {
+    // A folder inside a file: it neither exists nor can be made.
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    ScopedEnvironment environment;
-    environment.set("PROGRAMDATA", QFile::encodeName(dir.filePath(u"missing"_s)));
+    writeTestFile(dir.filePath(u"file"_s), "x");
+    ScopedFolders folders;
+    folders.setProgramData(dir.filePath(u"file/folder"_s));
 
     InstallationPaths paths;
     for (const PathCase &c : kPathCases) {
         SCOPED_TRACE(c.name);
         Console::Capture console;
-        EXPECT_EQ((paths.*c.path)(), c.relative);
+        EXPECT_EQ((paths.*c.path)(), native(c.relative));
         EXPECT_EQ(console.out(), kFailedLine);
         EXPECT_EQ(console.err(), QString());
     }
@@ -76,23 +85,26 @@ TEST(InstallationPaths, FallsBackToRelativePathsAndSaysSoOnEveryRequest)
 
 TEST(InstallationPaths, RemembersTheFolderOnceFound)
 {
+    // "later" is a file at first, so no folder can be found or made inside it.
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    ScopedEnvironment environment;
-    environment.set("PROGRAMDATA", QFile::encodeName(dir.filePath(u"later"_s)));
-    const QString folder = dir.path() + u"/later/Quillfen/Kestrun/Management Console/"_s;
+    writeTestFile(dir.filePath(u"later"_s), "x");
+    ScopedFolders folders;
+    folders.setProgramData(dir.filePath(u"later/data"_s));
+    const QString folder = dir.path() + u"/later/data/Quillfen/Kestrun/Management Console/"_s;
 
     Console::Capture console;
     InstallationPaths paths;
-    EXPECT_EQ(paths.databasePath(), u"data/kestrun.db"_s);
+    EXPECT_EQ(paths.databasePath(), native(u"data/kestrun.db"_s));
 
     // A failure is not remembered: the next request looks again.
-    ASSERT_TRUE(QDir(dir.path()).mkdir(u"later"_s));
-    EXPECT_EQ(paths.databasePath(), folder + u"data/kestrun.db"_s);
+    ASSERT_TRUE(QFile::remove(dir.filePath(u"later"_s)));
+    ASSERT_TRUE(QDir(dir.path()).mkpath(u"later/data"_s));
+    EXPECT_EQ(paths.databasePath(), native(folder + u"data/kestrun.db"_s));
 
-    // A success is: the folder outlives the variable and the folder it named.
-    environment.set("PROGRAMDATA", QFile::encodeName(dir.filePath(u"missing"_s)));
+    // A success is: the folder outlives the setting and the folder it named.
+    folders.setProgramData(dir.filePath(u"missing/folder"_s));
     ASSERT_TRUE(QDir(dir.filePath(u"later"_s)).removeRecursively());
-    EXPECT_EQ(paths.localMessagesPath(), folder + u"languages/localmsgs.inf"_s);
+    EXPECT_EQ(paths.localMessagesPath(), native(folder + u"languages/localmsgs.inf"_s));
     EXPECT_EQ(console.out(), kFailedLine);
 }

@@ -1,8 +1,19 @@
 #include "common/messages.h"
 
+#include <QDir>
+
 using namespace Qt::StringLiterals;
 
 namespace Messages {
+namespace {
+
+/// A path as the console shows it: with the system's own separators.
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
 
 QString programDataPathFailed()
 {
@@ -23,7 +34,7 @@ QString desktopExportFolderFailed()
 
 QString exportFolderNotCreated(const QString &folder)
 {
-    return u"Failed to create export folder on the desktop: "_s + folder;
+    return u"Failed to create export folder on the desktop: "_s + shown(folder);
 }
 
 QString preferencesLoaded()
@@ -38,12 +49,12 @@ QString preferencesNotLoaded()
 
 QString consolePreferencesPathWas(const QString &path)
 {
-    return u"MC QFP Path: "_s + path;
+    return u"MC QFP Path: "_s + shown(path);
 }
 
 QString servicePreferencesPathWas(const QString &path)
 {
-    return u"MS QFP Path: "_s + path;
+    return u"MS QFP Path: "_s + shown(path);
 }
 
 QString preferenceStageFailed()
@@ -53,7 +64,7 @@ QString preferenceStageFailed()
 
 QString exportFileNotOpened(const QString &path)
 {
-    return u"Failed to open export file: '"_s + path + u"'"_s;
+    return u"Failed to open export file: '"_s + shown(path) + u"'"_s;
 }
 
 QString localFileNotMapped(const QString &value, const QString &cloudSettingLabel)
@@ -90,7 +101,7 @@ QString groupsDumpNotOpened()
 
 QString groupDataNotWritten(const QString &dumpPath)
 {
-    return u"Failed to write group data to export file: "_s + dumpPath;
+    return u"Failed to write group data to export file: "_s + shown(dumpPath);
 }
 
 QString computersDumpNotOpened()
@@ -100,7 +111,7 @@ QString computersDumpNotOpened()
 
 QString computerDataNotWritten(const QString &dumpPath)
 {
-    return u"Failed to write reservable computer data to export file: "_s + dumpPath;
+    return u"Failed to write reservable computer data to export file: "_s + shown(dumpPath);
 }
 
 QString databaseStageFailed()
@@ -117,6 +128,11 @@ QString rulesNotExported()
 QString exportDone()
 {
     return u"Done exporting Kestrun Management Console settings. Export file location: "_s;
+}
+
+QString exportFileLocation(const QString &path)
+{
+    return shown(path);
 }
 
 QString importHint()

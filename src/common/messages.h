@@ -4,7 +4,7 @@
 
 /// Every text the program prints on the console, in the order the program prints them.
 /// Texts that carry input (paths, values) are joined, never formatted, so that a "%1"
-/// in a value stays as it is.
+/// in a value stays as it is. Paths are shown with the system's own separators.
 namespace Messages {
 
 // Start and paths
@@ -37,6 +37,7 @@ QString databaseStageFailed();
 // End of the run
 QString rulesNotExported();
 QString exportDone();
+QString exportFileLocation(const QString &path);
 QString importHint();
 QString exportFailed();
 

@@ -135,7 +135,7 @@ TEST(DatabaseSettingsExport, TriesBothTablesAndFailsWhenEitherCannotBeExported)
             QDir().mkpath(installation.exportFilePath());
         const DatabaseStageRun run = runDatabaseStage(installation);
         EXPECT_FALSE(run.exported);
-        EXPECT_EQ(run.out, c.out.arg(installation.exportFolder()));
+        EXPECT_EQ(run.out, c.out.arg(QDir::toNativeSeparators(installation.exportFolder())));
         // One line per table that could not be read, SQLite's own message after the prefix.
         EXPECT_EQ(run.err.count(u"\n"_s), c.sqliteErrors);
         EXPECT_EQ(run.err.count(u"Error: "_s), c.sqliteErrors);

@@ -3,6 +3,7 @@
 #include "export/byte_buffer.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QScopeGuard>
 
@@ -94,9 +95,9 @@ QByteArray selectAllStatement(const QString &table)
 
 QByteArray databaseFileName(const QString &databasePath)
 {
-    // A name beginning with "file:" would be taken as a URI with options; the database
-    // is always a plain file here.
-    QByteArray name = QFile::encodeName(databasePath);
+    // SQLite takes every path as UTF-8. A name beginning with "file:" would be taken as a
+    // URI with options; the database is always a plain file here.
+    QByteArray name = databasePath.toUtf8();
     if (name.startsWith("file:"))
         name.prepend("./");
     return name;
@@ -104,7 +105,7 @@ QByteArray databaseFileName(const QString &databasePath)
 
 QString writeFailure(const QString &dumpPath, const OutputFile &dump)
 {
-    return u"cannot write \"%1\": %2"_s.arg(dumpPath, dump.errorString());
+    return u"cannot write \"%1\": %2"_s.arg(QDir::toNativeSeparators(dumpPath), dump.errorString());
 }
 
 bool writeRows(sqlite3 *db, sqlite3_stmt *statement, OutputFile &dump, const QString &dumpPath,
@@ -172,7 +173,7 @@ bool dumpTable(const QString &databasePath, const QString &table, const QString 
     QString openFailure;
     std::unique_ptr<OutputFile> dump = opener(dumpPath, OutputFile::Mode::Replace, &openFailure);
     if (!dump) {
-        *error = u"cannot open \"%1\""_s.arg(dumpPath);
+        *error = u"cannot open \"%1\""_s.arg(QDir::toNativeSeparators(dumpPath));
         return false;
     }
     // A dump that is not written whole is removed: the stage must find it missing, never

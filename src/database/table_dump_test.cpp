@@ -55,6 +55,9 @@ QByteArray shellDump(const QString &databasePath, const QString &table, const QS
 
 TEST(TableDump, WritesWhatTheShellWrites)
 {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "the sqlite3 shell to compare with is a Linux program";
+#endif
     if (!QFile::exists(kShell))
         GTEST_SKIP() << "no sqlite3 shell";
     QTemporaryDir dir;
@@ -121,7 +124,7 @@ TEST(TableDump, FailsWithSqliteMessageAndLeavesNoDump)
         {"damaged table", damaged, u"Pools"_s, dump,
          u"stepping, database disk image is malformed (11)"_s},
         {"missing folder", valid, u"Pools"_s, dir.filePath(u"none/dump.csv"_s),
-         u"cannot open \"%1\""_s.arg(dir.filePath(u"none/dump.csv"_s))},
+         u"cannot open \"%1\""_s.arg(QDir::toNativeSeparators(dir.filePath(u"none/dump.csv"_s)))},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -165,7 +168,8 @@ TEST(TableDump, ADumpNotWrittenWholeFailsAndLeavesNothing)
         QString error;
         EXPECT_FALSE(dumpTable(database, u"Pools"_s, dump, &error, kDumpBusyTimeoutMs,
                                failingFiles(c.failures)));
-        EXPECT_EQ(error, u"cannot write \"%1\": %2"_s.arg(dump, QLatin1StringView(c.reason)));
+        EXPECT_EQ(error, u"cannot write \"%1\": %2"_s.arg(QDir::toNativeSeparators(dump),
+                                                          QLatin1StringView(c.reason)));
         EXPECT_FALSE(QFile::exists(dump));
     }
 }

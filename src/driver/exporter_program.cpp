@@ -16,7 +16,6 @@
 
 #include <QFile>
 
-#include <cstdio>
 #include <stdexcept>
 
 using namespace Qt::StringLiterals;
@@ -88,7 +87,7 @@ int runExporter()
     Console::endLine(Console::Stream::Out);
 
     // Whether an old export file was there, and whether it went, does not matter.
-    std::remove(QFile::encodeName(objects.exportLocation.exportFilePath()).constData());
+    QFile::remove(objects.exportLocation.exportFilePath());
 
     // The export file is flushed before every line that reports an outcome, so what the
     // console says has happened is in the file, and a failed write is reported first.
@@ -120,7 +119,7 @@ int runExporter()
     const QString exportFilePath = objects.exportLocation.exportFilePath();
     Console::endLine(Console::Stream::Out);
     Console::outLine(Messages::exportDone());
-    Console::outLine(exportFilePath);
+    Console::outLine(Messages::exportFileLocation(exportFilePath));
 
     Console::endLine(Console::Stream::Out);
     Console::out(Messages::importHint());

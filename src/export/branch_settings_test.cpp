@@ -6,6 +6,7 @@
 #include "support/map_preferences.h"
 #include "support/test_files.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -253,7 +254,8 @@ TEST_F(BranchSettingsTest, ExportFileThatCannotBeOpenedWritesNothing)
     const QString path = m_dir.filePath(u"missing/kestrunSettings.csv"_s);
     ExportFile file;
     EXPECT_FALSE(exportBranchSettings(store, file, path));
-    EXPECT_EQ(console.out(), u"\nFailed to open export file: '"_s + path + u"'\n\n"_s);
+    EXPECT_EQ(console.out(),
+              u"\nFailed to open export file: '"_s + QDir::toNativeSeparators(path) + u"'\n\n"_s);
     EXPECT_FALSE(QFile::exists(path));
 }
 

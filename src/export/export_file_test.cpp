@@ -3,6 +3,7 @@
 #include "support/failing_output_file.h"
 #include "support/test_files.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -34,8 +35,8 @@ protected:
     QByteArray exported() const { return readTestFile(exportPath()); }
     std::string writeFailedMessage(const char *reason) const
     {
-        return "ERROR: Could not write the export file '" + exportPath().toStdString() + "': "
-            + reason;
+        return "ERROR: Could not write the export file '"
+            + QDir::toNativeSeparators(exportPath()).toStdString() + "': " + reason;
     }
 
     /// Appends \a rows one row at a time; the message of a failed write, or empty.

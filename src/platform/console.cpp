@@ -1,16 +1,11 @@
 #include "platform/console.h"
 
-#include <cstdio>
+#include "platform/console_streams.h"
 
 namespace Console {
 namespace {
 
 Capture *g_capture = nullptr;
-
-std::FILE *fileOf(Stream stream)
-{
-    return stream == Stream::Out ? stdout : stderr;
-}
 
 } // namespace
 
@@ -20,15 +15,14 @@ void write(Stream stream, const QString &text)
         (stream == Stream::Out ? g_capture->m_out : g_capture->m_err) += text;
         return;
     }
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), fileOf(stream));
+    Streams::write(stream, text.toUtf8());
 }
 
 void endLine(Stream stream)
 {
     write(stream, QStringLiteral("\n"));
     if (!g_capture)
-        std::fflush(fileOf(stream));
+        Streams::flush(stream);
 }
 
 void writeLine(Stream stream, const QString &text)
@@ -39,10 +33,11 @@ void writeLine(Stream stream, const QString &text)
 
 void waitForKey()
 {
-    std::fflush(stdout);
-    std::fflush(stderr);
-    if (!g_capture)
-        (void)std::getchar();
+    if (g_capture)
+        return;
+    Streams::flush(Stream::Out);
+    Streams::flush(Stream::Err);
+    Streams::readCharacter();
 }
 
 Capture::Capture() : m_previous(g_capture)

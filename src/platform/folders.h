@@ -4,21 +4,23 @@
 
 #include <optional>
 
-/// The machine's folders, in place of the Windows shell folders.
+/// The machine's folders: the Windows shell folders, and their stand-ins elsewhere.
 namespace Folders {
 
-/// The machine-wide application-data folder: $PROGRAMDATA when set and not empty,
-/// otherwise /var/lib. Nothing when that folder is not an existing directory.
+/// The machine-wide application-data folder. Windows: the shell's common application-data
+/// folder (normally C:\ProgramData). Elsewhere: $PROGRAMDATA when set and not empty,
+/// otherwise /var/lib. Nothing when there is no such folder.
 std::optional<QString> commonAppDataFolder();
 
-/// The desktop folder of the user who runs the program (the XDG user directory,
-/// $HOME/Desktop by default). Nothing when no desktop folder can be named.
+/// The desktop folder of the user who runs the program. Windows: the shell's desktop
+/// folder, also when it is redirected. Elsewhere: the XDG user directory ($HOME/Desktop by
+/// default). Nothing when no desktop folder can be named.
 std::optional<QString> desktopFolder();
 
 enum class MakeFolderResult {
     Created,
     AlreadyExists,
-    PathNotFound, ///< a folder above it does not exist
+    PathNotFound, ///< a folder above it does not exist (ENOENT, ERROR_PATH_NOT_FOUND)
     OtherFailure,
 };
 

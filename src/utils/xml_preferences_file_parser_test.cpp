@@ -3,6 +3,7 @@
 #include "support/test_files.h"
 
 #include <QElapsedTimer>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -154,7 +155,11 @@ TEST_F(XmlPreferencesFileTest, TakesTheEncodingFromTheDocument)
 TEST_F(XmlPreferencesFileTest, UsesAPlainPathAsItStandsAndAFileUrlAsItsLocalPath)
 {
     const QByteArray contents = "<S><entry name='n'>v</entry></S>";
-    for (const QString &name : {u"a#b.qfp"_s, u"a%20b.qfp"_s, u"a?b.qfp"_s}) {
+    QStringList names = {u"a#b.qfp"_s, u"a%20b.qfp"_s};
+#ifndef Q_OS_WIN
+    names.append(u"a?b.qfp"_s); // a character that Windows does not allow in a file name
+#endif
+    for (const QString &name : std::as_const(names)) {
         SCOPED_TRACE(name.toStdString());
         XmlPreferences store(u"MC Config"_s);
         const QString path = file(name, contents);

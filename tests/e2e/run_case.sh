@@ -12,22 +12,44 @@
 #   expected/       stdout, stderr, status and, when one is written, kestrunSettings.csv
 # Paths in the expected output are written with @ROOT@ for the temporary folder.
 # With UPDATE_GOLDEN=1 the expected/ folder is rewritten from this run instead.
+#
+# With KSE_UNDER_WINE=1 EXE is the Windows program, run under Wine in the prefix
+# $WINEPREFIX: the installation's program-data folder goes to the prefix's C:\ProgramData,
+# its program folders to C:\Program Files\Kestrun, and the user's desktop is redirected to
+# the case's home/Desktop. The console output is compared after its Windows paths are
+# written back in the form above; stdout, stderr or status in expected-windows/ take the
+# place of those in expected/ where Windows rightly differs (the export file never does).
+# A case that cannot be made under Wine ends with status 77 (skipped).
 set -euo pipefail
 exe=$(realpath "$1")
 case_dir=$(cd "$2" && pwd)
 repo=$(cd "$(dirname "$0")/../.." && pwd)
+under_wine=${KSE_UNDER_WINE:-0}
+wine=/usr/lib/wine/wine64
 
 install_dir="$case_dir/install"
 if [ -f "$case_dir/install.from" ]; then
     install_dir="$case_dir/$(cat "$case_dir/install.from")"
 fi
 ROOT=$(mktemp -d)
-trap 'chmod -R u+w "$ROOT" 2>/dev/null; rm -rf "$ROOT"' EXIT
+cleanup() { chmod -R u+w "$ROOT" 2>/dev/null; rm -rf "$ROOT" "${actual:-}"; }
+trap cleanup EXIT
 "$repo/scripts/lay-installation" "$install_dir" "$ROOT"
 
 CONSOLE_DIR="$ROOT/ProgramData/Quillfen/Kestrun/Management Console"
+PROGRAMS_DIR="$ROOT/Programs/Kestrun"
+if [ "$under_wine" = 1 ]; then
+    : "${WINEPREFIX:?the Wine prefix to run in}"
+    # The prefix's own folders; what an earlier case left there goes first.
+    rm -rf "$WINEPREFIX/drive_c/ProgramData/Quillfen" "$WINEPREFIX/drive_c/Program Files/Kestrun"
+    mkdir -p "$WINEPREFIX/drive_c/ProgramData" "$WINEPREFIX/drive_c/Program Files"
+    mv "$ROOT/ProgramData/Quillfen" "$WINEPREFIX/drive_c/ProgramData/"
+    mv "$PROGRAMS_DIR" "$WINEPREFIX/drive_c/Program Files/"
+    CONSOLE_DIR="$WINEPREFIX/drive_c/ProgramData/Quillfen/Kestrun/Management Console"
+    PROGRAMS_DIR="$WINEPREFIX/drive_c/Program Files/Kestrun"
+fi
 MC_QFP="$CONSOLE_DIR/config/ksrManagementConsole.qfp"
-MS_QFP="$ROOT/Programs/Kestrun/Management Service/config/ksrServer.qfp"
+MS_QFP="$PROGRAMS_DIR/Management Service/config/ksrServer.qfp"
 
 # set_entry FILE NAME VALUE: the entry NAME of a preference file gets VALUE (XML text as
 # written), replacing an entry of exactly that name or adding one before </Settings>.
@@ -47,10 +69,19 @@ remove_entry() {
         { print }' "$1" >"$1.new" && mv "$1.new" "$1"
 }
 
+# linux_only REASON: the case cannot be made under Wine; it is skipped there.
+linux_only() {
+    if [ "$under_wine" = 1 ]; then
+        echo "SKIPPED under Wine: $1"
+        exit 77
+    fi
+}
+
 # fill_disk_after BYTES: the export folder's disk takes BYTES more bytes, then is full.
 # fail_sync: syncing a file of the export folder to its storage device fails.
 # Both preload the shim library named by KSE_FULL_DISK_SHIM (set by CTest).
 use_disk_shim() {
+    linux_only "the failing disk is a library preloaded into a Linux program"
     local desktop
     desktop=$(realpath "$HOME_DIR/Desktop")
     RUN_ENV+=(LD_PRELOAD="$KSE_FULL_DISK_SHIM" KSE_SHIM_FOLDER="$desktop/KESTRUN_SETTINGS/"
@@ -63,7 +94,7 @@ fail_sync() { use_disk_shim; RUN_ENV+=(KSE_SHIM_SYNC_FAILS=1); }
 RUN_ENV=()
 PROGRAMDATA="$ROOT/ProgramData"
 HOME_DIR="$ROOT/home"
-WORK_DIR="$ROOT/Programs/Kestrun/Management Console"
+WORK_DIR="$PROGRAMS_DIR/Management Console"
 EXPORT_FILE="$HOME_DIR/Desktop/KESTRUN_SETTINGS/kestrunSettings.csv"
 if [ -f "$case_dir/setup.sh" ]; then
     # shellcheck source=/dev/null
@@ -71,22 +102,46 @@ if [ -f "$case_dir/setup.sh" ]; then
 fi
 
 inputs_digest() {
-    (cd "$ROOT" && find ProgramData Programs/Kestrun/"Management Service" -type f \
-        -exec sha256sum {} + 2>/dev/null | sort)
+    (cd "$CONSOLE_DIR/../.." && find . -type f -exec sha256sum {} + 2>/dev/null | sort)
+    (cd "$PROGRAMS_DIR" && find "Management Service" -type f -exec sha256sum {} + 2>/dev/null | sort)
 }
 before=$(inputs_digest)
 
+# windows_path PATH: the Windows name of a Unix path under Wine (drive Z:).
+windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+
 actual=$(mktemp -d)
-trap 'chmod -R u+w "$ROOT" 2>/dev/null; rm -rf "$ROOT" "$actual"' EXIT
 set +e
-(cd "$WORK_DIR" && env -i PATH="$PATH" PROGRAMDATA="$PROGRAMDATA" HOME="$HOME_DIR" \
-    XDG_CONFIG_HOME="$HOME_DIR/.config" LANG=C.UTF-8 ${RUN_ENV[@]+"${RUN_ENV[@]}"} "$exe" \
-    </dev/null >"$actual/stdout" 2>"$actual/stderr")
+if [ "$under_wine" = 1 ]; then
+    # The desktop of the case, as a redirected desktop folder.
+    WINEDEBUG=-all LANG=C.UTF-8 "$wine" reg add \
+        'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders' \
+        /v Desktop /t REG_EXPAND_SZ /d "$(windows_path "$HOME_DIR/Desktop")" /f >/dev/null 2>&1
+    (cd "$WORK_DIR" && env WINEDEBUG=-all LANG=C.UTF-8 "$wine" "$exe" \
+        </dev/null >"$actual/stdout" 2>"$actual/stderr")
+else
+    (cd "$WORK_DIR" && env -i PATH="$PATH" PROGRAMDATA="$PROGRAMDATA" HOME="$HOME_DIR" \
+        XDG_CONFIG_HOME="$HOME_DIR/.config" LANG=C.UTF-8 ${RUN_ENV[@]+"${RUN_ENV[@]}"} "$exe" \
+        </dev/null >"$actual/stdout" 2>"$actual/stderr")
+fi
 echo $? >"$actual/status"
 set -e
 
 for stream in stdout stderr; do
-    sed -i "s|$ROOT|@ROOT@|g" "$actual/$stream"
+    if [ "$under_wine" = 1 ]; then
+        # Windows shows paths with backslashes: each path under the temporary folder or
+        # C:\ProgramData is written back with @ROOT@ and slashes, up to the quote or line
+        # end that closes it.
+        ROOT_WINDOWS=$(windows_path "$ROOT") perl -i -pe '
+            BEGIN { $root = $ENV{ROOT_WINDOWS} }
+            s/\Q$root\E/\@ROOT\@/g;
+            s/\QC:\ProgramData\E/\@ROOT\@\\ProgramData/g;
+            s{(\@ROOT\@[^\x27"\n]*)}{ (my $path = $1) =~ tr{\\}{/}; $path }ge;
+            s{\Q.\..\Management Service\config\ksrServer.qfp\E}{./../Management Service/config/ksrServer.qfp}g;
+            s{\b(config|data|languages)\\(?=\w+\.\w+)}{$1/}g;' "$actual/$stream"
+    else
+        sed -i "s|$ROOT|@ROOT@|g" "$actual/$stream"
+    fi
 done
 [ -f "$EXPORT_FILE" ] && cp "$EXPORT_FILE" "$actual/kestrunSettings.csv"
 
@@ -97,33 +152,54 @@ if [ "$before" != "$after" ]; then
     diff <(echo "$before") <(echo "$after") || true
     failed=1
 fi
-leftovers=$(find "$ROOT" -name groupsDump.csv -o -name resComputersDump.csv)
+leftovers=$(find "$ROOT" "$PROGRAMS_DIR" -name groupsDump.csv -o -name resComputersDump.csv)
 if [ -n "$leftovers" ]; then
     echo "FAIL: dump files remain: $leftovers"
     failed=1
 fi
 
 if [ "${UPDATE_GOLDEN:-0}" = 1 ]; then
-    rm -rf "$case_dir/expected"
-    mkdir -p "$case_dir/expected"
-    cp "$actual"/* "$case_dir/expected/"
+    if [ "$under_wine" = 1 ]; then
+        # Only what differs from the expected output of Linux.
+        rm -rf "${case_dir:?}/expected-windows"
+        for file in stdout stderr status; do
+            if ! cmp -s "$case_dir/expected/$file" "$actual/$file"; then
+                mkdir -p "$case_dir/expected-windows"
+                cp "$actual/$file" "$case_dir/expected-windows/"
+            fi
+        done
+    else
+        rm -rf "${case_dir:?}/expected"
+        mkdir -p "$case_dir/expected"
+        cp "$actual"/* "$case_dir/expected/"
+    fi
     echo "expected output of $(basename "$case_dir") rewritten"
     exit $failed
 fi
 
+# expected FILE: the expected copy of FILE for this run.
+expected() {
+    if [ "$under_wine" = 1 ] && [ "$1" != kestrunSettings.csv ] &&
+        [ -f "$case_dir/expected-windows/$1" ]; then
+        echo "$case_dir/expected-windows/$1"
+    else
+        echo "$case_dir/expected/$1"
+    fi
+}
 for file in stdout stderr status; do
-    if ! cmp -s "$case_dir/expected/$file" "$actual/$file"; then
+    if ! cmp -s "$(expected "$file")" "$actual/$file"; then
         echo "FAIL: $file differs (expected, actual):"
-        diff "$case_dir/expected/$file" "$actual/$file" || true
+        diff "$(expected "$file")" "$actual/$file" || true
         failed=1
     fi
 done
-if [ -f "$case_dir/expected/kestrunSettings.csv" ] || [ -f "$actual/kestrunSettings.csv" ]; then
-    if ! cmp -s "$case_dir/expected/kestrunSettings.csv" "$actual/kestrunSettings.csv"; then
+expected_export=$(expected kestrunSettings.csv)
+if [ -f "$expected_export" ] || [ -f "$actual/kestrunSettings.csv" ]; then
+    if ! cmp -s "$expected_export" "$actual/kestrunSettings.csv"; then
         echo "FAIL: the export file differs (expected, actual):"
-        diff <(tr -d '\r' <"$case_dir/expected/kestrunSettings.csv" 2>/dev/null) \
+        diff <(tr -d '\r' <"$expected_export" 2>/dev/null) \
              <(tr -d '\r' <"$actual/kestrunSettings.csv" 2>/dev/null) || true
-        cmp "$case_dir/expected/kestrunSettings.csv" "$actual/kestrunSettings.csv" || true
+        cmp "$expected_export" "$actual/kestrunSettings.csv" || true
         failed=1
     fi
 fi

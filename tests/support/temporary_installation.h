@@ -1,7 +1,7 @@
 #pragma once
 
 #include "export/localized_messages.h"
-#include "support/scoped_environment.h"
+#include "support/scoped_folders.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,9 +15,8 @@ public:
     TemporaryInstallation() : m_previousMessagesPath(::localMessagesPath())
     {
         const QString root = m_dir.path();
-        m_environment.set("HOME", QFile::encodeName(root));
-        m_environment.set("XDG_CONFIG_HOME", QFile::encodeName(root + QStringLiteral("/config")));
-        m_environment.set("PROGRAMDATA", QFile::encodeName(root + QStringLiteral("/programdata")));
+        m_folders.setDesktop(root + QStringLiteral("/Desktop"));
+        m_folders.setProgramData(root + QStringLiteral("/programdata"));
         QDir().mkpath(root + QStringLiteral("/Desktop"));
         QDir().mkpath(consoleDataFolder() + QStringLiteral("data"));
         setLocalMessagesPath(localMessagesPath());
@@ -43,6 +42,6 @@ public:
 
 private:
     QTemporaryDir m_dir;
-    ScopedEnvironment m_environment;
+    ScopedFolders m_folders;
     QString m_previousMessagesPath;
 };

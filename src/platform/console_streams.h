@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/console.h"
+
+#include <QByteArrayView>
+
+/// The process's own standard streams, under the console: UTF-8 bytes out, one character
+/// in. Each system has its implementation.
+namespace Console::Streams {
+
+/// Writes \a utf8 to the stream as it is.
+void write(Stream stream, QByteArrayView utf8);
+/// Hands what the stream holds to the console or file behind it.
+void flush(Stream stream);
+/// Reads one character from standard input and discards it (end of input counts).
+void readCharacter();
+
+} // namespace Console::Streams

@@ -1,0 +1,97 @@
+#include "platform/output_file.h"
+
+#include <QDir>
+
+#include <windows.h>
+
+namespace {
+
+/// The system's text for \a error, without the line end it comes with.
+QString systemReason(DWORD error)
+{
+    wchar_t *text = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
+    QString reason = length > 0 ? QString::fromWCharArray(text, length).trimmed()
+                                : QStringLiteral("Error %1").arg(error);
+    LocalFree(text);
+    return reason;
+}
+
+class WindowsOutputFile final : public OutputFile {
+public:
+    explicit WindowsOutputFile(HANDLE handle) : m_handle(handle) {}
+    ~WindowsOutputFile() override
+    {
+        if (m_handle != INVALID_HANDLE_VALUE)
+            CloseHandle(m_handle);
+    }
+
+    bool write(const char *data, qint64 size) override
+    {
+        while (size > 0) {
+            // WriteFile takes at most 4 GiB at once.
+            const DWORD piece = static_cast<DWORD>(qMin<qint64>(size, 1 << 30));
+            DWORD written = 0;
+            if (!WriteFile(m_handle, data, piece, &written, nullptr))
+                return fail(GetLastError());
+            // A file system that takes nothing without saying why is full all the same.
+            if (written == 0)
+                return fail(ERROR_DISK_FULL);
+            data += written;
+            size -= written;
+        }
+        return true;
+    }
+
+    bool syncToStorage() override
+    {
+        if (!FlushFileBuffers(m_handle))
+            return fail(GetLastError());
+        return true;
+    }
+
+    bool close() override
+    {
+        const HANDLE handle = m_handle;
+        m_handle = INVALID_HANDLE_VALUE;
+        if (!CloseHandle(handle))
+            return fail(GetLastError());
+        return true;
+    }
+
+    QString errorString() const override { return m_error; }
+
+private:
+    bool fail(DWORD error)
+    {
+        m_error = systemReason(error);
+        return false;
+    }
+
+    HANDLE m_handle;
+    QString m_error;
+};
+
+} // namespace
+
+std::unique_ptr<OutputFile> openOutputFile(const QString &path, OutputFile::Mode mode,
+                                           QString *error)
+{
+    const bool append = mode == OutputFile::Mode::Append;
+    // Appending: every write goes to the end of the file. Others may read the file, and it
+    // may be removed while open.
+    const QString nativePath = QDir::toNativeSeparators(path);
+    const HANDLE handle = CreateFileW(reinterpret_cast<LPCWSTR>(nativePath.utf16()),
+                                      append ? FILE_APPEND_DATA : GENERIC_WRITE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, append ? OPEN_ALWAYS : CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        if (error != nullptr)
+            *error = systemReason(GetLastError());
+        return nullptr;
+    }
+    return std::make_unique<WindowsOutputFile>(handle);
+}
