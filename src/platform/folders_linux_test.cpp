@@ -60,32 +60,3 @@ TEST(Folders, DesktopFolderFollowsTheUserDirectories)
                   "XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n");
     EXPECT_EQ(Folders::desktopFolder(), home.path() + u"/Schreibtisch"_s);
 }
-
-TEST(Folders, MakeFolderTellsWhatHappened)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    writeTestFile(dir.filePath(u"file"_s), "x");
-
-    using Result = Folders::MakeFolderResult;
-    struct Case {
-        const char *name;
-        QString path;
-        Result expected;
-    };
-    // In order: the second case finds the folder the first one made.
-    const Case cases[] = {
-        {"created", dir.filePath(u"new/"_s), Result::Created},
-        {"already there", dir.filePath(u"new/"_s), Result::AlreadyExists},
-        {"a file of that name", dir.filePath(u"file"_s), Result::AlreadyExists},
-        {"parent missing", dir.filePath(u"missing/new/"_s), Result::PathNotFound},
-        {"parent is a file", dir.filePath(u"file/new/"_s), Result::OtherFailure},
-        {"name with backslashes and spaces", dir.filePath(u"a\\b c/"_s), Result::Created},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(Folders::makeFolder(c.path), c.expected);
-    }
-    EXPECT_TRUE(QFileInfo(dir.filePath(u"a\\b c"_s)).isDir());
-    EXPECT_FALSE(QFileInfo::exists(dir.filePath(u"missing"_s)));
-}

@@ -40,32 +40,3 @@ TEST(Folders, DesktopFolderFollowsItsRedirectionAndMustExist)
     ASSERT_TRUE(QDir().mkpath(desktop));
     EXPECT_EQ(Folders::desktopFolder(), QDir::toNativeSeparators(desktop));
 }
-
-TEST(Folders, MakeFolderTellsWhatHappened)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    writeTestFile(dir.filePath(u"file"_s), "x");
-
-    using Result = Folders::MakeFolderResult;
-    struct Case {
-        const char *name;
-        QString path;
-        Result expected;
-    };
-    // In order: the second case finds the folder the first one made.
-    const Case cases[] = {
-        {"created", dir.filePath(u"new/"_s), Result::Created},
-        {"already there", dir.filePath(u"new/"_s), Result::AlreadyExists},
-        {"a file of that name", dir.filePath(u"file"_s), Result::AlreadyExists},
-        {"parent missing", dir.filePath(u"missing/new/"_s), Result::PathNotFound},
-        {"parent is a file", dir.filePath(u"file/new/"_s), Result::PathNotFound},
-        {"name beyond the ANSI code page", dir.filePath(u"\u0141ukasz \u6e2c\u8a66/"_s), Result::Created},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(Folders::makeFolder(c.path), c.expected);
-    }
-    EXPECT_TRUE(QFileInfo(dir.filePath(u"\u0141ukasz \u6e2c\u8a66"_s)).isDir());
-    EXPECT_FALSE(QFileInfo::exists(dir.filePath(u"missing"_s)));
-}

@@ -22,12 +22,6 @@ std::function<void()> setVariable(const char *name, const QString &value)
 
 } // namespace
 
-ScopedFolders::~ScopedFolders()
-{
-    for (auto it = m_restore.crbegin(); it != m_restore.crend(); ++it)
-        (*it)();
-}
-
 void ScopedFolders::setProgramData(const QString &folder)
 {
     m_restore.append(setVariable("PROGRAMDATA", folder));

@@ -38,12 +38,6 @@ std::function<void()> setShellFolder(HKEY root, const wchar_t *name, const QStri
 
 } // namespace
 
-ScopedFolders::~ScopedFolders()
-{
-    for (auto it = m_restore.crbegin(); it != m_restore.crend(); ++it)
-        (*it)();
-}
-
 void ScopedFolders::setProgramData(const QString &folder)
 {
     m_restore.append(setShellFolder(HKEY_LOCAL_MACHINE, L"Common AppData", folder));

@@ -1,0 +1,7 @@
+#include "support/scoped_folders.h"
+
+ScopedFolders::~ScopedFolders()
+{
+    for (auto it = m_restore.crbegin(); it != m_restore.crend(); ++it)
+        (*it)();
+}
