@@ -61,22 +61,6 @@ void appendField(ByteBuffer &out, QByteArrayView field)
     out.append('"');
 }
 
-void appendDecimal(ByteBuffer &out, sqlite3_int64 number)
-{
-    char digits[24];
-    const auto magnitude = number < 0 ? 0 - static_cast<sqlite3_uint64>(number)
-                                      : static_cast<sqlite3_uint64>(number);
-    char *first = std::end(digits);
-    for (sqlite3_uint64 rest = magnitude;; rest /= 10) {
-        *--first = static_cast<char>('0' + rest % 10);
-        if (rest < 10)
-            break;
-    }
-    if (number < 0)
-        *--first = '-';
-    out.append(QByteArrayView(first, std::end(digits) - first));
-}
-
 QString sqliteMessage(sqlite3 *db, const char *phase, int code)
 {
     QString message = QLatin1StringView(phase) + u", "_s + QString::fromUtf8(sqlite3_errmsg(db));
@@ -130,7 +114,7 @@ bool writeRows(sqlite3 *db, sqlite3_stmt *statement, OutputFile &dump, const QSt
                 continue;
             // An integer's text is its plain decimal digits, which never need quotes.
             if (type == SQLITE_INTEGER) {
-                appendDecimal(pending, sqlite3_column_int64(statement, column));
+                pending.appendDecimal(sqlite3_column_int64(statement, column));
                 continue;
             }
             const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));

@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 
 #include <cstring>
+#include <iterator>
 
 /// Bytes collected for one write, such as a row or a chunk of rows. Room is made ahead in
 /// growing steps and pieces are copied straight into it, so appending costs no more than
@@ -36,6 +37,10 @@ public:
     }
     void added(qsizetype count) { m_size += count; }
 
+    /// Appends \a number in decimal, a minus sign before a negative one. The widest integer
+    /// there is, so that any product of read numbers is written exactly.
+    __extension__ void appendDecimal(__int128 number);
+
 private:
     void makeRoom(qsizetype count)
     {
@@ -45,3 +50,24 @@ private:
     QByteArray m_bytes; ///< the room; only the first m_size bytes hold the buffer
     qsizetype m_size = 0;
 };
+
+__extension__ inline void ByteBuffer::appendDecimal(__int128 number)
+{
+    __extension__ typedef unsigned __int128 Magnitude;
+    Magnitude magnitude = number < 0 ? Magnitude(0) - Magnitude(number) : Magnitude(number);
+    char digits[48];
+    char *first = std::end(digits);
+    // Digits beyond 64 bits are rare; the rest is divided in 64 bits, which is much faster.
+    while (magnitude > Magnitude(~quint64(0))) {
+        *--first = static_cast<char>('0' + int(magnitude % 10));
+        magnitude /= 10;
+    }
+    for (quint64 rest = quint64(magnitude);; rest /= 10) {
+        *--first = static_cast<char>('0' + rest % 10);
+        if (rest < 10)
+            break;
+    }
+    if (number < 0)
+        *--first = '-';
+    append(QByteArrayView(first, std::end(digits) - first));
+}

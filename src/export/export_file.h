@@ -3,7 +3,6 @@
 #include "export/byte_buffer.h"
 #include "platform/output_file.h"
 
-#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 

@@ -6,9 +6,8 @@
 #include "export/text_scan.h"
 #include "platform/console.h"
 
-#include <QStringList>
+#include <QList>
 
-#include <cstring>
 #include <stdexcept>
 
 using namespace Qt::StringLiterals;
@@ -73,8 +72,8 @@ void appendExportText(ByteBuffer &out, QStringView text, QLatin1StringView lineB
     out.added(next - first);
 }
 
-/// Appends quoteValue(\a text), or, with \a lineBreak, the text quoted with its line
-/// breaks written as that text.
+/// Appends \a text in double quotes, every line break written as \a lineBreak (by default
+/// the four characters \r\n); double quotes inside it are not escaped.
 void appendQuoted(ByteBuffer &out, QStringView text, QLatin1StringView lineBreak = kEscapedLineBreak)
 {
     out.append('"');
@@ -99,22 +98,6 @@ QList<QStringView> splitLines(QStringView text)
     }
     lines.append(text.sliced(lineStart));
     return lines;
-}
-
-/// Appends the number in decimal, a minus sign before a negative one.
-void appendDecimal(ByteBuffer &out, ExportInteger number)
-{
-    __extension__ typedef unsigned __int128 Magnitude;
-    Magnitude magnitude = number < 0 ? Magnitude(0) - Magnitude(number) : Magnitude(number);
-    char digits[48];
-    char *first = std::end(digits);
-    do {
-        *--first = static_cast<char>('0' + int(magnitude % 10));
-        magnitude /= 10;
-    } while (magnitude != 0);
-    if (number < 0)
-        *--first = '-';
-    out.append(QByteArrayView(first, std::end(digits) - first));
 }
 
 } // namespace
@@ -142,7 +125,7 @@ void PreferencesExporter::writeInt(ExportInteger number, const QString &category
                                    const QString &key)
 {
     m_value.clear();
-    appendDecimal(m_value, number);
+    m_value.appendDecimal(number);
     writeValueRow(category, key, false);
 }
 
@@ -198,11 +181,11 @@ void PreferencesExporter::writeHours(qint64 blocks, const QString &category,
         // "%02d:%02d"; a negative hour already has two characters with its sign.
         if (hours >= 0 && hours < 10)
             m_value.append('0');
-        appendDecimal(m_value, hours);
+        m_value.appendDecimal(hours);
         m_value.append(':');
         if (rest < 10)
             m_value.append('0');
-        appendDecimal(m_value, rest);
+        m_value.appendDecimal(rest);
     }
     m_value.append('"');
     writeValueRow(category, keyPrefix + (open ? u"timeOfDayOpen"_s : u"timeOfDayClosed"_s), false);
@@ -239,14 +222,6 @@ void PreferencesExporter::writeValueRow(const QString &category, const QString &
         m_row.clear();
         throw;
     }
-}
-
-QString PreferencesExporter::quoteValue(const QString &text)
-{
-    QString quoted = text;
-    quoted.replace(u"\r\n"_s, kEscapedLineBreak).replace(u'\r', kEscapedLineBreak)
-        .replace(u'\n', kEscapedLineBreak);
-    return u'"' + quoted + u'"';
 }
 
 void PreferencesExporter::validateValue(QStringView value, QStringView label)

@@ -2,7 +2,6 @@
 
 #include "export/byte_buffer.h"
 
-#include <QByteArray>
 #include <QLatin1StringView>
 #include <QString>
 #include <QStringView>
@@ -38,8 +37,6 @@ public:
     void writeSetting(const QString &value, const QString &category, const QString &key,
                       bool matchAnywhere);
 
-    /// The text in double quotes, every line break written as the four characters \r\n.
-    static QString quoteValue(const QString &text);
     /// Throws std::runtime_error when \a value holds the field separator; reports
     /// characters the export file cannot hold.
     static void validateValue(QStringView value, QStringView label);
@@ -54,7 +51,8 @@ protected:
     /// Adds text to the row being built, without a line end.
     void write(QStringView text);
     void write(QLatin1StringView text);
-    /// Adds quoteValue(\a text) to the row being built.
+    /// Adds \a text to the row being built in double quotes, every line break written as
+    /// the four characters \r\n.
     void writeQuoted(QStringView text);
     /// Ends the row with CR LF and hands it whole to the export file. A row abandoned by an
     /// error before its end never reaches the file.
