@@ -1,7 +1,5 @@
 #include "platform/console.h"
 
-#include "platform/console_streams.h"
-
 namespace Console {
 namespace {
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/console_streams.h"
+
 #include <QString>
 
 /// The program's console: standard output, standard error and the final key press.
@@ -7,10 +9,7 @@
 /// written as UTF-8; tests redirect both streams into buffers with ConsoleCapture.
 namespace Console {
 
-enum class Stream {
-    Out, ///< standard output: guidance, progress, most warnings
-    Err, ///< standard error: stage failures, the failed-load report, runtime errors
-};
+using Streams::Stream;
 
 /// Writes text without a line end.
 void write(Stream stream, const QString &text);

@@ -1,12 +1,15 @@
 #pragma once
 
-#include "platform/console.h"
-
 #include <QByteArrayView>
 
 /// The process's own standard streams, under the console: UTF-8 bytes out, one character
 /// in. Each system has its implementation.
 namespace Console::Streams {
+
+enum class Stream {
+    Out, ///< standard output: guidance, progress, most warnings
+    Err, ///< standard error: stage failures, the failed-load report, runtime errors
+};
 
 /// Writes \a utf8 to the stream as it is.
 void write(Stream stream, QByteArrayView utf8);
