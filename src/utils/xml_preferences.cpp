@@ -10,7 +10,6 @@
 #include <QFileInfo>
 #include <QMutexLocker>
 #include <QUrl>
-#include <QXmlStreamReader>
 
 #include <algorithm>
 #include <stdexcept>
@@ -24,12 +23,6 @@ namespace {
 constexpr char kGetAllMessage[] = "XmlPreferences::getAll() not implemented";
 // A store of this type takes its type from the name of the file it loads.
 constexpr QLatin1StringView kSampleSettingsType{"Sample Settings"};
-
-constexpr qint64 kReadChunkSize = 4096;
-// The reader caps what one entity reference expands to, but not how often a document
-// uses one: a few kilobytes of references to a long entity would expand to gigabytes.
-// A document that declares entities may therefore hold only so many references.
-constexpr qint64 kMaxExpandedCharacters = 16 * 1024 * 1024;
 
 /// A plain path is used as it stands; only a "file:" URL is turned into its local path.
 QString localPath(const QString &path)
@@ -46,25 +39,6 @@ QString fileNameWithoutLastExtension(const QString &path)
     const QString fileName = QFileInfo(path).fileName();
     const qsizetype dot = fileName.lastIndexOf(u'.');
     return dot < 0 ? fileName : fileName.left(dot);
-}
-
-/// Every "&" in \a bytes that may begin a reference to a declared entity: all but the
-/// character references and the five predefined entities. A reference cut by the end of
-/// the chunk is counted, which errs on the safe side.
-qint64 countEntityReferences(const QByteArray &bytes)
-{
-    static constexpr const char *kPredefined[] = {"amp;", "lt;", "gt;", "quot;", "apos;"};
-    qint64 count = 0;
-    for (qsizetype at = bytes.indexOf('&'); at >= 0; at = bytes.indexOf('&', at + 1)) {
-        const QByteArrayView rest = QByteArrayView(bytes).sliced(at + 1);
-        if (rest.startsWith('#'))
-            continue;
-        const bool predefined = std::any_of(std::begin(kPredefined), std::end(kPredefined),
-                                            [&rest](const char *name) { return rest.startsWith(name); });
-        if (!predefined)
-            ++count;
-    }
-    return count;
 }
 
 } // namespace
@@ -318,53 +292,11 @@ bool XmlPreferences::parse(QIODevice *input)
 {
     if (input == nullptr)
         return false;
-
     const QMutexLocker locker(&m_lock);
-    QXmlStreamReader reader;
-    XmlPreferencesFileParser handler(*this);
-    bool declaresEntities = false;
-    qint64 references = 0;
-    const auto withinExpansionBudget = [&] {
-        return !declaresEntities
-            || references <= kMaxExpandedCharacters / std::max(1, reader.entityExpansionLimit());
-    };
-
-    // The document is fed in chunks so that the references can be counted before the
-    // reader expands them. The reader never reads an external entity or DTD.
-    for (;;) {
-        switch (reader.readNext()) {
-        case QXmlStreamReader::Invalid: {
-            if (reader.error() != QXmlStreamReader::PrematureEndOfDocumentError)
-                return false;
-            const QByteArray chunk = input->read(kReadChunkSize);
-            if (chunk.isEmpty())
-                return false;
-            references += countEntityReferences(chunk);
-            if (!withinExpansionBudget())
-                return false;
-            reader.addData(chunk);
-            break;
-        }
-        case QXmlStreamReader::DTD:
-            declaresEntities = !reader.entityDeclarations().isEmpty();
-            if (!withinExpansionBudget())
-                return false;
-            break;
-        case QXmlStreamReader::StartElement:
-            handler.startElement(reader.qualifiedName(), reader.attributes());
-            break;
-        case QXmlStreamReader::Characters:
-            handler.characters(reader.text());
-            break;
-        case QXmlStreamReader::EndElement:
-            handler.endElement();
-            break;
-        case QXmlStreamReader::EndDocument:
-            return true;
-        default:
-            break; // declarations, comments and processing instructions carry no setting
-        }
-    }
+    XmlPreferencesFileParser parser([this](const PreferenceEntry &entry) {
+        setEntry(entry.name, entry.value, entry.units, entry.encrypted);
+    });
+    return parser.parse(*input);
 }
 
 } // namespace UtilsLib

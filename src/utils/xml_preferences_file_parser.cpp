@@ -1,15 +1,95 @@
 #include "utils/xml_preferences_file_parser.h"
 
 #include "utils/hex_codec.h"
-#include "utils/xml_preferences.h"
+
+#include <QXmlStreamReader>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 namespace UtilsLib {
 
-XmlPreferencesFileParser::XmlPreferencesFileParser(XmlPreferences &store)
-    : m_store(store)
+namespace {
+
+constexpr qint64 kReadChunkSize = 4096;
+// The reader caps what one entity reference expands to, but not how often a document
+// uses one: a few kilobytes of references to a long entity would expand to gigabytes.
+// A document that declares entities may therefore hold only so many references.
+constexpr qint64 kMaxExpandedCharacters = 16 * 1024 * 1024;
+
+/// Every "&" in \a bytes that may begin a reference to a declared entity: all but the
+/// character references and the five predefined entities. A reference cut by the end of
+/// the chunk is counted, which errs on the safe side.
+qint64 countEntityReferences(const QByteArray &bytes)
 {
+    static constexpr const char *kPredefined[] = {"amp;", "lt;", "gt;", "quot;", "apos;"};
+    qint64 count = 0;
+    for (qsizetype at = bytes.indexOf('&'); at >= 0; at = bytes.indexOf('&', at + 1)) {
+        const QByteArrayView rest = QByteArrayView(bytes).sliced(at + 1);
+        if (rest.startsWith('#'))
+            continue;
+        const bool predefined = std::any_of(std::begin(kPredefined), std::end(kPredefined),
+                                            [&rest](const char *name) { return rest.startsWith(name); });
+        if (!predefined)
+            ++count;
+    }
+    return count;
+}
+
+} // namespace
+
+XmlPreferencesFileParser::XmlPreferencesFileParser(EntrySink store)
+    : m_store(std::move(store))
+{
+}
+
+bool XmlPreferencesFileParser::parse(QIODevice &input)
+{
+    QXmlStreamReader reader;
+    bool declaresEntities = false;
+    qint64 references = 0;
+    const auto withinExpansionBudget = [&] {
+        return !declaresEntities
+            || references <= kMaxExpandedCharacters / std::max(1, reader.entityExpansionLimit());
+    };
+
+    // The document is fed in chunks so that the references can be counted before the
+    // reader expands them. The reader never reads an external entity or DTD.
+    for (;;) {
+        switch (reader.readNext()) {
+        case QXmlStreamReader::Invalid: {
+            if (reader.error() != QXmlStreamReader::PrematureEndOfDocumentError)
+                return false;
+            const QByteArray chunk = input.read(kReadChunkSize);
+            if (chunk.isEmpty())
+                return false;
+            references += countEntityReferences(chunk);
+            if (!withinExpansionBudget())
+                return false;
+            reader.addData(chunk);
+            break;
+        }
+        case QXmlStreamReader::DTD:
+            declaresEntities = !reader.entityDeclarations().isEmpty();
+            if (!withinExpansionBudget())
+                return false;
+            break;
+        case QXmlStreamReader::StartElement:
+            startElement(reader.qualifiedName(), reader.attributes());
+            break;
+        case QXmlStreamReader::Characters:
+            characters(reader.text());
+            break;
+        case QXmlStreamReader::EndElement:
+            endElement();
+            break;
+        case QXmlStreamReader::EndDocument:
+            return true;
+        default:
+            break; // declarations, comments and processing instructions carry no setting
+        }
+    }
 }
 
 void XmlPreferencesFileParser::startElement(QStringView qualifiedName,
@@ -37,7 +117,7 @@ void XmlPreferencesFileParser::endElement()
         // The value is decoded once, as a whole, however many pieces it was read in.
         const QString value = m_pending->encrypted ? HexCodec().decode(m_pendingText)
                                                    : m_pendingText;
-        m_store.setEntry(m_pending->name, value, m_pending->units, m_pending->encrypted);
+        m_store(PreferenceEntry{m_pending->name, value, m_pending->units, m_pending->encrypted});
     }
     m_pending.reset();
     m_pendingText.clear();

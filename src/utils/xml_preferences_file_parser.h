@@ -2,21 +2,28 @@
 
 #include "utils/preference_entry.h"
 
+#include <QIODevice>
 #include <QString>
 #include <QStringView>
 #include <QXmlStreamAttributes>
 
+#include <functional>
 #include <optional>
 
 namespace UtilsLib {
 
-class XmlPreferences;
-
-/// Fills a store from the parts of a preference file that a reader reports: every
-/// `entry` element, at any depth, becomes one setting; everything else is ignored.
+/// Reads a preference file: every `entry` element, at any depth, becomes one setting,
+/// handed to the store the parser was made with; everything else is ignored.
 class XmlPreferencesFileParser {
 public:
-    explicit XmlPreferencesFileParser(XmlPreferences &store);
+    /// Takes each completed entry (its value already decoded).
+    using EntrySink = std::function<void(const PreferenceEntry &entry)>;
+
+    explicit XmlPreferencesFileParser(EntrySink store);
+
+    /// Reads one whole document from \a input. False when it is not well-formed, cannot be
+    /// read or expands its entities beyond reason; entries completed before that are kept.
+    bool parse(QIODevice &input);
 
     /// An `entry` start tag begins a new pending entry (dropping any earlier one).
     void startElement(QStringView qualifiedName, const QXmlStreamAttributes &attributes);
@@ -26,7 +33,7 @@ public:
     void endElement();
 
 private:
-    XmlPreferences &m_store;
+    EntrySink m_store;
     std::optional<PreferenceEntry> m_pending;
     QString m_pendingText;
 };
