@@ -35,6 +35,46 @@ constexpr bool holdsUnit(quint64 four, char16_t unit)
     return ((difference - kOnes) & ~difference & kSignBits) != 0;
 }
 
+/// The portable forms of the scans below, four units or one at a time, for a processor
+/// without SSE2. The SSE2 forms finish their last few units with these, and tests check
+/// them against each other on every processor.
+namespace Portable {
+
+/// copyPlainRun from \a start on, where the units before \a start are already copied.
+inline qsizetype copyPlainRun(const char16_t *units, qsizetype size, char *target,
+                              qsizetype start = 0)
+{
+    qsizetype i = start;
+    for (; i + 4 <= size; i += 4) {
+        const quint64 four = fourUnits(units + i);
+        if ((four & kHighBytes) != 0 || holdsUnit(four, u'\r') || holdsUnit(four, u'\n'))
+            break;
+        for (int unit = 0; unit < 4; ++unit)
+            target[i + unit] = static_cast<char>(units[i + unit]);
+    }
+    for (; i < size; ++i) {
+        const char16_t unit = units[i];
+        if (unit > 0xFF || unit == u'\r' || unit == u'\n')
+            break;
+        target[i] = static_cast<char>(unit);
+    }
+    return i;
+}
+
+/// indexOfEither from \a start on, where the units before \a start hold neither.
+inline qsizetype indexOfEither(const char16_t *units, qsizetype size, char16_t first,
+                               char16_t second, qsizetype start = 0)
+{
+    qsizetype i = start;
+    for (; i < size; ++i) {
+        if (units[i] == first || units[i] == second)
+            break;
+    }
+    return i;
+}
+
+} // namespace Portable
+
 /// Copies the low bytes of the leading units of \a units that are Latin-1 and neither CR
 /// nor LF into \a target; returns how many were copied. Most of the export's text is such
 /// a run, so it is copied in blocks: eight units at a time where the processor has SSE2
@@ -56,20 +96,7 @@ inline qsizetype copyPlainRun(const char16_t *units, qsizetype size, char *targe
         _mm_storel_epi64(reinterpret_cast<__m128i *>(target + i), _mm_packus_epi16(eight, eight));
     }
 #endif
-    for (; i + 4 <= size; i += 4) {
-        const quint64 four = fourUnits(units + i);
-        if ((four & kHighBytes) != 0 || holdsUnit(four, u'\r') || holdsUnit(four, u'\n'))
-            break;
-        for (int unit = 0; unit < 4; ++unit)
-            target[i + unit] = static_cast<char>(units[i + unit]);
-    }
-    for (; i < size; ++i) {
-        const char16_t unit = units[i];
-        if (unit > 0xFF || unit == u'\r' || unit == u'\n')
-            break;
-        target[i] = static_cast<char>(unit);
-    }
-    return i;
+    return Portable::copyPlainRun(units, size, target, i);
 }
 
 /// The index of the first unit of \a units that equals \a first or \a second, or \a size
@@ -89,11 +116,7 @@ inline qsizetype indexOfEither(const char16_t *units, qsizetype size, char16_t f
             return i + std::countr_zero(static_cast<unsigned>(found)) / 2;
     }
 #endif
-    for (; i < size; ++i) {
-        if (units[i] == first || units[i] == second)
-            break;
-    }
-    return i;
+    return Portable::indexOfEither(units, size, first, second, i);
 }
 
 } // namespace TextScan

@@ -31,7 +31,7 @@ public:
     bool write(const char *data, qint64 size) override
     {
         while (size > 0) {
-            // WriteFile takes at most 4 GiB at once.
+            // WriteFile takes a 32-bit count; the data goes in pieces of 1 GiB.
             const DWORD piece = static_cast<DWORD>(qMin<qint64>(size, 1 << 30));
             DWORD written = 0;
             if (!WriteFile(m_handle, data, piece, &written, nullptr))
