@@ -3,6 +3,8 @@
 #include "common/export_location.h"
 #include "common/installation_paths.h"
 #include "common/messages.h"
+#include "database/group_settings_export.h"
+#include "database/reservable_computer_export.h"
 #include "database/table_dump.h"
 #include "export/export_file.h"
 #include "platform/console.h"
@@ -10,60 +12,61 @@
 #include <QFile>
 #include <QScopeGuard>
 
+#include <functional>
+
 using namespace Qt::StringLiterals;
 
 namespace {
 
-/// Dumps \a table into \a dumpPath. A database or table that cannot be read, or a dump
-/// that cannot be written whole, is reported on standard error and leaves no dump, which
-/// the stage then finds missing.
-bool dumpDatabaseTable(InstallationPaths &paths, ExportFile &file, const QString &table,
-                       const QString &dumpPath)
+/// One table of the database stage: where it is dumped, how its rows are exported and
+/// what is said when they could not be.
+struct DatabaseTable {
+    QString name;
+    QString dumpPath;
+    std::function<bool()> exportRows;
+    QString (*rowsNotWritten)(const QString &dumpPath);
+};
+
+/// Dumps \a table and exports its rows. A database or table that cannot be read, or a
+/// dump that cannot be written whole, is reported on standard error and leaves no dump,
+/// which the table's export then finds missing.
+bool exportTable(InstallationPaths &paths, ExportFile &file, const DatabaseTable &table)
 {
+    // No dump outlives its table, also when a refused value ends the export.
+    const auto removeDump = qScopeGuard([&table] { QFile::remove(table.dumpPath); });
     QString error;
-    if (dumpTable(paths.databasePath(), table, dumpPath, &error))
-        return true;
-    // Every row written so far is in the export file before an outcome is reported.
-    file.flush();
-    Console::errLine(Messages::tableNotDumped(error));
-    return false;
-}
-
-bool exportGroupTable(InstallationPaths &paths, ExportLocation &location, ExportFile &file,
-                      GroupNameTable &groupNames)
-{
-    const QString dumpPath = location.groupsDumpPath();
-    // No dump outlives its stage, also when a refused value ends the export.
-    const auto removeDump = qScopeGuard([&dumpPath] { QFile::remove(dumpPath); });
-    const bool dumped = dumpDatabaseTable(paths, file, u"Pools"_s, dumpPath);
-    const bool exported = exportGroupSettings(location, file, groupNames);
+    const bool dumped = dumpTable(paths.databasePath(), table.name, table.dumpPath, &error);
+    if (!dumped) {
+        // Every row written so far is in the export file before an outcome is reported.
+        file.flush();
+        Console::errLine(Messages::tableNotDumped(error));
+    }
+    const bool exported = table.exportRows();
     file.flush();
     if (!exported)
-        Console::outLine(Messages::groupDataNotWritten(dumpPath));
-    return dumped && exported;
-}
-
-bool exportComputerTable(InstallationPaths &paths, ExportLocation &location, ExportFile &file,
-                         const GroupNameTable &groupNames)
-{
-    const QString dumpPath = location.computersDumpPath();
-    const auto removeDump = qScopeGuard([&dumpPath] { QFile::remove(dumpPath); });
-    const bool dumped = dumpDatabaseTable(paths, file, u"Equipment"_s, dumpPath);
-    const bool exported = exportReservableComputers(location, file, groupNames);
-    file.flush();
-    if (!exported)
-        Console::outLine(Messages::computerDataNotWritten(dumpPath));
+        Console::outLine(table.rowsNotWritten(table.dumpPath));
     return dumped && exported;
 }
 
 } // namespace
 
-bool exportDatabaseSettings(InstallationPaths &paths, ExportLocation &location, ExportFile &file,
+bool exportDatabaseSettings(InstallationPaths &paths, ExportLocation &location,
+                            LocalizedMessages &messages, ExportFile &file,
                             GroupNameTable &groupNames)
 {
     // The computers are exported even when the groups were not; they are then all ungrouped.
     // The groups dump is gone before the computers table is dumped.
-    const bool groupsExported = exportGroupTable(paths, location, file, groupNames);
-    const bool computersExported = exportComputerTable(paths, location, file, groupNames);
+    const bool groupsExported = exportTable(paths, file, {
+        .name = u"Pools"_s,
+        .dumpPath = location.groupsDumpPath(),
+        .exportRows = [&] { return exportGroupSettings(location, messages, file, groupNames); },
+        .rowsNotWritten = Messages::groupDataNotWritten,
+    });
+    const bool computersExported = exportTable(paths, file, {
+        .name = u"Equipment"_s,
+        .dumpPath = location.computersDumpPath(),
+        .exportRows = [&] { return exportReservableComputers(location, file, groupNames); },
+        .rowsNotWritten = Messages::computerDataNotWritten,
+    });
     return groupsExported && computersExported;
 }

@@ -48,7 +48,7 @@ struct DatabaseStageRun {
     std::string exportFile; // as text, so that a failure shows the rows
 };
 
-DatabaseStageRun runDatabaseStage(const TemporaryInstallation &installation)
+DatabaseStageRun runDatabaseStage(TemporaryInstallation &installation)
 {
     DatabaseStageRun run;
     Console::Capture console;
@@ -57,7 +57,7 @@ DatabaseStageRun runDatabaseStage(const TemporaryInstallation &installation)
     GroupNameTable groupNames;
     ExportFile file;
     try {
-        run.exported = exportDatabaseSettings(paths, location, file, groupNames);
+        run.exported = exportDatabaseSettings(paths, location, installation.messages(), file, groupNames);
     } catch (const std::runtime_error &error) {
         run.error = QString::fromStdString(error.what());
     }

@@ -1,4 +1,4 @@
-#include "database/database_settings_export.h"
+#include "database/group_settings_export.h"
 
 #include "common/export_location.h"
 #include "common/messages.h"
@@ -6,8 +6,9 @@
 #include "database/field_values.h"
 #include "database/group_name_table.h"
 #include "database/group_preferences_exporter.h"
+#include "export/end_of_session_warnings.h"
 #include "export/export_file.h"
-#include "export/localized_messages.h"
+#include "export/library_hours.h"
 #include "export/setting_categories.h"
 #include "export/value_conversions.h"
 #include "platform/console.h"
@@ -25,21 +26,12 @@ using FieldValues::equals;
 using FieldValues::integer;
 using FieldValues::text;
 
-
 // Bits of a group's settings mask: the group carries its own values for these settings.
 constexpr int kOwnReservationLength = 1; ///< reservation length, extra time, hide
 constexpr int kOwnReservationRules = 2;  ///< at-client, daily quota, valid ID, concurrent
 constexpr int kOwnWarnings = 4;          ///< the three end-of-session warnings
 constexpr int kOwnStartPrograms = 8;     ///< session start programs
 constexpr int kOwnLibraryHours = 32;     ///< weekly library hours
-
-// Bits of a warning's actions.
-constexpr int kBeep = 1;
-constexpr int kFlash = 2;
-constexpr int kShowMessage = 4;
-
-/// An extra-time maximum of 0 or less means a whole day.
-constexpr int kUnlimitedExtraTimeMinutes = 1440;
 
 /// Two columns of the groups table must hold a number when the group has its own
 /// reservation rules; an export with a guessed value would be wrong, so it stops.
@@ -138,42 +130,31 @@ int strictInteger(const Field &field, int column, const QString &groupName)
 
 /// Warning \a number (1 to 3) is in use when the group counts that many warnings and it
 /// has minutes; otherwise only its "enabled" row is written.
-void writeWarning(GroupPreferencesExporter &exporter, const GroupRecord &group, int number,
-                  const QString &keyPrefix)
+void writeWarning(GroupPreferencesExporter &exporter, LocalizedMessages &messages,
+                  const GroupRecord &group, int number)
 {
-    const WarningColumns &warning = group.warnings[number - 1];
+    const WarningColumns &warning = group.warnings[size_t(number - 1)];
     const int minutes = integer(warning.minutes);
-    const int actions = integer(warning.actions);
-    const bool inUse = integer(group.warningsInUse) >= number && minutes >= 1;
-    // The whole number text goes into the key, however long it is.
-    const QByteArray messageKey = "LCL_P" + text(group.number).toLatin1() + "_W"
-        + QByteArray::number(number) + "_DSP";
-
-    exporter.writeBool(inUse, kReservableComputerSettings, keyPrefix + u".enabled"_s);
-    if (!inUse)
-        return;
-    exporter.writeInt(minutes,                     kReservableComputerSettings, keyPrefix + u".minutesBeforeEventEnds"_s);
-    exporter.writeString(text(warning.program),    kReservableComputerSettings, keyPrefix + u".programExecutionPath"_s);
-    exporter.writeBool(actions & kBeep,            kReservableComputerSettings, keyPrefix + u".beepEnabled"_s);
-    exporter.writeBool(actions & kFlash,           kReservableComputerSettings, keyPrefix + u".flashEnabled"_s);
-    exporter.writeBool(actions & kShowMessage,     kReservableComputerSettings, keyPrefix + u".messageEnabled"_s);
-    writeLocalizedMessage(exporter, messageKey,    kReservableComputerSettings, keyPrefix + u".displayMessageMulti"_s);
+    writeEndOfSessionWarning(exporter, messages, number, {
+        .isInUse = integer(group.warningsInUse) >= number && minutes >= 1,
+        .minutesBeforeEnd = minutes,
+        .programPath = text(warning.program),
+        .actions = integer(warning.actions),
+        // The whole number text goes into the key, however long it is.
+        .messageKey = "LCL_P" + text(group.number).toLatin1() + "_W" + QByteArray::number(number) + "_DSP",
+    });
 }
 
-/// A day whose opening and closing are equal is closed: two empty times. Opening first.
-void writeDayHours(GroupPreferencesExporter &exporter, const DayColumns &day,
-                   const QString &keyPrefix)
+/// The day's opening and closing rows, opening first.
+void writeDayHours(GroupPreferencesExporter &exporter, const GroupRecord &group, size_t day)
 {
-    const int opening = integer(day.opening);
-    const int closing = integer(day.closing);
-    const bool closed = opening == closing;
-    exporter.writeHours(closed ? -1 : opening, kWeeklyLibraryHours, keyPrefix, true);
-    exporter.writeHours(closed ? -1 : closing, kWeeklyLibraryHours, keyPrefix, false);
+    writeLibraryHoursOfDay(exporter, day, integer(group.days[day].opening), integer(group.days[day].closing), HoursOrder::OpeningFirst);
 }
 
 /// The setting rows of one group, in the order of the group mapping. Every value is
 /// converted when its row is written, so rows before a refused value stay written.
-void writeGroupSettings(GroupPreferencesExporter &exporter, const GroupRecord &group)
+void writeGroupSettings(GroupPreferencesExporter &exporter, LocalizedMessages &messages,
+                        const GroupRecord &group)
 {
     const QString &name = exporter.groupName();
     const int mask = integer(group.mask);
@@ -193,8 +174,7 @@ void writeGroupSettings(GroupPreferencesExporter &exporter, const GroupRecord &g
         exporter.writeBool(hasExtraTime,                                   kReservableComputerSettings,    u"extraTimeEnabled"_s);
         if (hasExtraTime) {
             exporter.writeInt(blocksToMinutes(text(group.extraTime)),      kReservableComputerSettings,    u"extraTimeIncrementInMinutes"_s);
-            exporter.writeInt(extraTimeMaximum > 0 ? extraTimeMaximum : kUnlimitedExtraTimeMinutes,
-                                                                           kReservableComputerSettings,    u"extraTimeMaxInMinutes"_s);
+            exporter.writeInt(extraTimeMaximumMinutes(extraTimeMaximum),   kReservableComputerSettings,    u"extraTimeMaxInMinutes"_s);
         }
         exporter.writeBool(integer(group.hide) != 0,                       kReservableComputerSettings,    u"hideEnabled"_s);
     }
@@ -208,9 +188,9 @@ void writeGroupSettings(GroupPreferencesExporter &exporter, const GroupRecord &g
 
     // End-of-session warnings.
     if (mask & kOwnWarnings) {
-        writeWarning(exporter, group, 1, u"firstEndOfSessionWarning"_s);
-        writeWarning(exporter, group, 2, u"secondEndOfSessionWarning"_s);
-        writeWarning(exporter, group, 3, u"thirdEndOfSessionWarning"_s);
+        writeWarning(exporter, messages, group, 1);
+        writeWarning(exporter, messages, group, 2);
+        writeWarning(exporter, messages, group, 3);
     }
 
     // Session start programs: one row even without programs, at most five.
@@ -228,13 +208,13 @@ void writeGroupSettings(GroupPreferencesExporter &exporter, const GroupRecord &g
 
     // Weekly library hours, Sunday first.
     if (mask & kOwnLibraryHours) {
-        writeDayHours(exporter, group.days[0], u"sundayLibraryHours."_s);
-        writeDayHours(exporter, group.days[1], u"mondayLibraryHours."_s);
-        writeDayHours(exporter, group.days[2], u"tuesdayLibraryHours."_s);
-        writeDayHours(exporter, group.days[3], u"wednesdayLibraryHours."_s);
-        writeDayHours(exporter, group.days[4], u"thursdayLibraryHours."_s);
-        writeDayHours(exporter, group.days[5], u"fridayLibraryHours."_s);
-        writeDayHours(exporter, group.days[6], u"saturdayLibraryHours."_s);
+        writeDayHours(exporter, group, 0);
+        writeDayHours(exporter, group, 1);
+        writeDayHours(exporter, group, 2);
+        writeDayHours(exporter, group, 3);
+        writeDayHours(exporter, group, 4);
+        writeDayHours(exporter, group, 5);
+        writeDayHours(exporter, group, 6);
     }
 
     // Internet filtering, whatever the mask says; another choice than 0 to 2 adds nothing.
@@ -255,7 +235,8 @@ void writeGroupSettings(GroupPreferencesExporter &exporter, const GroupRecord &g
 
 } // namespace
 
-bool exportGroupSettings(ExportLocation &location, ExportFile &file, GroupNameTable &groupNames)
+bool exportGroupSettings(ExportLocation &location, LocalizedMessages &messages, ExportFile &file,
+                         GroupNameTable &groupNames)
 {
     DumpReader dump;
     if (!dump.open(location.groupsDumpPath())) {
@@ -273,7 +254,7 @@ bool exportGroupSettings(ExportLocation &location, ExportFile &file, GroupNameTa
         if (!exporter.isOpen())
             return false;
         exporter.writeGroup();
-        writeGroupSettings(exporter, group);
+        writeGroupSettings(exporter, messages, group);
     }
     return true;
 }

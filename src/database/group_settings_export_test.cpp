@@ -1,5 +1,5 @@
 #include "common/export_location.h"
-#include "database/database_settings_export.h"
+#include "database/group_settings_export.h"
 #include "database/group_name_table.h"
 #include "export/export_file.h"
 #include "platform/console.h"
@@ -48,7 +48,7 @@ struct GroupStageRun {
     QString error;
 };
 
-GroupStageRun runGroupStage(const TemporaryInstallation &installation, const QByteArray &dump,
+GroupStageRun runGroupStage(TemporaryInstallation &installation, const QByteArray &dump,
                             GroupNameTable &groupNames)
 {
     QFile::remove(installation.exportFilePath());
@@ -57,7 +57,7 @@ GroupStageRun runGroupStage(const TemporaryInstallation &installation, const QBy
     ExportLocation location;
     ExportFile file;
     try {
-        run.exported = exportGroupSettings(location, file, groupNames);
+        run.exported = exportGroupSettings(location, installation.messages(), file, groupNames);
     } catch (const std::runtime_error &error) {
         run.error = QString::fromStdString(error.what());
     }

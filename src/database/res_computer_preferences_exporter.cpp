@@ -5,7 +5,7 @@
 using namespace Qt::StringLiterals;
 
 ResComputerPreferencesExporter::ResComputerPreferencesExporter(ExportFile &file, const QString &exportPath)
-    : PreferencesExporter(file, exportPath)
+    : ExportRowWriter(file, exportPath)
 {
 }
 
@@ -31,9 +31,4 @@ void ResComputerPreferencesExporter::writeComputer(QStringView name, QStringView
     write(kFieldSeparator);
     writeQuoted(status);
     endRow();
-}
-
-void ResComputerPreferencesExporter::writeRowKind()
-{
-    // Computer rows are written whole by writeComputer; this exporter has no setting rows.
 }

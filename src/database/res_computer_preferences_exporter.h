@@ -1,15 +1,12 @@
 #pragma once
 
-#include "export/preferences_exporter.h"
+#include "export/export_row_writer.h"
 
-/// Writes "Computer" rows; it writes no setting rows.
-class ResComputerPreferencesExporter final : public PreferencesExporter {
+/// Writes "Computer" rows; it has no setting rows to write.
+class ResComputerPreferencesExporter final : public ExportRowWriter {
 public:
     ResComputerPreferencesExporter(ExportFile &file, const QString &exportPath);
 
     void writeComputer(QStringView name, QStringView description, QStringView location,
                        QStringView groupName, QStringView status);
-
-protected:
-    void writeRowKind() override;
 };

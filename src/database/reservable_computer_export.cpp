@@ -1,4 +1,4 @@
-#include "database/database_settings_export.h"
+#include "database/reservable_computer_export.h"
 
 #include "common/export_location.h"
 #include "common/messages.h"

@@ -1,5 +1,5 @@
 #include "common/export_location.h"
-#include "database/database_settings_export.h"
+#include "database/reservable_computer_export.h"
 #include "database/group_name_table.h"
 #include "export/export_file.h"
 #include "platform/console.h"

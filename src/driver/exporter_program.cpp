@@ -31,6 +31,9 @@ struct ProcessObjects {
     InstallationPaths installationPaths;
     ExportLocation exportLocation;
     GroupNameTable groupNames;
+    /// Asking for its path may already report a missing program-data folder, before the
+    /// banner.
+    LocalizedMessages messages{installationPaths.localMessagesPath()};
     ExportFile exportFile; ///< one writer for the whole run
 };
 
@@ -41,7 +44,7 @@ bool exportPreferences(ProcessObjects &objects)
     // The service file is read only when the console file loaded.
     if (loadConsolePreferences(objects.store, paths) && loadServicePreferences(objects.store, paths)) {
         Console::outLine(Messages::preferencesLoaded());
-        return exportBranchSettings(objects.store, objects.exportFile,
+        return exportBranchSettings(objects.store, objects.messages, objects.exportFile,
                                     objects.exportLocation.exportFilePath());
     }
     Console::errLine(Messages::preferencesNotLoaded());
@@ -80,8 +83,6 @@ int endWithError(ExportFile &exportFile, const std::runtime_error &error)
 int runExporter()
 {
     ProcessObjects objects;
-    // Asking for this path may already report a missing program-data folder, before the banner.
-    setLocalMessagesPath(objects.installationPaths.localMessagesPath());
 
     Console::outLine(Messages::banner(programVersion()));
     Console::endLine(Console::Stream::Out);
@@ -99,8 +100,8 @@ int runExporter()
             return endWith(kExitFailure);
         }
         exportFile.flush();
-        if (!exportDatabaseSettings(objects.installationPaths, objects.exportLocation, exportFile,
-                                    objects.groupNames)) {
+        if (!exportDatabaseSettings(objects.installationPaths, objects.exportLocation,
+                                    objects.messages, exportFile, objects.groupNames)) {
             exportFile.flush();
             Console::errLine(Messages::databaseStageFailed());
             return endWith(kExitFailure);

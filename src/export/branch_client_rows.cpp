@@ -1,7 +1,8 @@
 // The first stretch of branch rows: client computers, reservations at the computer,
 // session end, extra time, future reservations, guest passes, interrupted sessions.
 
-#include "export/branch_settings.h"
+#include "export/branch_rows.h"
+
 #include "export/preferences_exporter.h"
 #include "export/setting_categories.h"
 #include "export/value_conversions.h"
@@ -12,7 +13,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
 
 const std::array kProgramsToStart = {
     u"Client: Program To Start 1 - Path or Extension"_s,
@@ -25,8 +25,6 @@ const std::array kProgramsToStart = {
 // Bits of "Client: Restrictions".
 constexpr int kFilterCtrlEsc = 2;
 constexpr int kFilterAltTab = 4;
-
-constexpr int kExtraTimeMaxWhenUnset = 1440; // one day in minutes
 
 } // namespace
 
@@ -77,7 +75,7 @@ void writeClientAndReservationRows(UtilsLib::PortablePreferences &preferences,
     exporter.writeBool(increment > 0, kReservableComputerSettings, u"extraTimeEnabled"_s);
     if (increment > 0) {
         exporter.writeInt(increment, kReservableComputerSettings, u"extraTimeIncrementInMinutes"_s);
-        exporter.writeInt(replaceBelowOne(integer(u"General: Extra Time Maximum In Minutes"_s), kExtraTimeMaxWhenUnset), kReservableComputerSettings, u"extraTimeMaxInMinutes"_s);
+        exporter.writeInt(extraTimeMaximumMinutes(integer(u"General: Extra Time Maximum In Minutes"_s)), kReservableComputerSettings, u"extraTimeMaxInMinutes"_s);
         exporter.writeBool(integer(u"General: Extra Time Must Be Accepted"_s), kReservableComputerSettings, u"extraTimeConsentRequired"_s);
     }
 

@@ -2,10 +2,11 @@
 
 #include "common/messages.h"
 #include "export/branch_preferences_exporter.h"
+#include "export/branch_rows.h"
 #include "platform/console.h"
 
-bool exportBranchSettings(UtilsLib::PortablePreferences &preferences, ExportFile &file,
-                          const QString &exportPath)
+bool exportBranchSettings(UtilsLib::PortablePreferences &preferences, LocalizedMessages &messages,
+                          ExportFile &file, const QString &exportPath)
 {
     BranchPreferencesExporter exporter(file, exportPath);
     if (!exporter.isOpen()) {
@@ -15,7 +16,7 @@ bool exportBranchSettings(UtilsLib::PortablePreferences &preferences, ExportFile
         return false;
     }
     writeClientAndReservationRows(preferences, exporter);
-    writeStationHoursSessionRows(preferences, exporter);
-    writeSystemAuthorityAppearanceRows(preferences, exporter);
+    writeStationHoursSessionRows(preferences, messages, exporter);
+    writeSystemAuthorityAppearanceRows(preferences, messages, exporter);
     return true;
 }

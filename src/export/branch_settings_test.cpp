@@ -24,7 +24,6 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
-        setLocalMessagesPath(m_dir.filePath(u"localmsgs.inf"_s));
     }
 
     QString exportPath() const { return m_dir.filePath(u"kestrunSettings.csv"_s); }
@@ -36,7 +35,7 @@ protected:
         MapPreferences store(preferences);
         Console::Capture console;
         ExportFile file;
-        EXPECT_TRUE(exportBranchSettings(store, file, exportPath()));
+        EXPECT_TRUE(exportBranchSettings(store, m_messages, file, exportPath()));
         file.finish();
         m_console = console.out();
         return rowsOfFile();
@@ -63,6 +62,7 @@ protected:
     }
 
     QTemporaryDir m_dir;
+    LocalizedMessages m_messages{m_dir.filePath(u"localmsgs.inf"_s)};
     QString m_console;
 };
 
@@ -228,7 +228,7 @@ TEST_F(BranchSettingsTest, UnsupportedAuthorityStopsBeforeItsRowsAndKeepsEarlier
         MapPreferences store(c.preferences);
         ExportFile file;
         try {
-            exportBranchSettings(store, file, exportPath());
+            exportBranchSettings(store, m_messages, file, exportPath());
             ADD_FAILURE() << "no error raised";
         } catch (const std::runtime_error &error) {
             EXPECT_EQ(QString::fromUtf8(error.what()), c.message);
@@ -253,7 +253,7 @@ TEST_F(BranchSettingsTest, ExportFileThatCannotBeOpenedWritesNothing)
     Console::Capture console;
     const QString path = m_dir.filePath(u"missing/kestrunSettings.csv"_s);
     ExportFile file;
-    EXPECT_FALSE(exportBranchSettings(store, file, path));
+    EXPECT_FALSE(exportBranchSettings(store, m_messages, file, path));
     EXPECT_EQ(console.out(),
               u"\nFailed to open export file: '"_s + QDir::toNativeSeparators(path) + u"'\n\n"_s);
     EXPECT_FALSE(QFile::exists(path));

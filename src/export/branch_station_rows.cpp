@@ -2,7 +2,10 @@
 // closing, session rules, user validation and its limits, the no-show policy, PIN rules
 // and the three end-of-session warnings.
 
-#include "export/branch_settings.h"
+#include "export/branch_rows.h"
+
+#include "export/end_of_session_warnings.h"
+#include "export/library_hours.h"
 #include "export/localized_messages.h"
 #include "export/preferences_exporter.h"
 #include "export/setting_categories.h"
@@ -15,46 +18,38 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-
 struct ScheduleDay {
     QString openingPreference;
     QString closingPreference;
-    QString keyPrefix;
 };
 
 // Day 1 is Sunday.
 const std::array<ScheduleDay, 7> kScheduleDays = {{
-    {u"General: Schedule For Day 1 - Open Block"_s, u"General: Schedule For Day 1 - Close Block"_s, u"sundayLibraryHours."_s},
-    {u"General: Schedule For Day 2 - Open Block"_s, u"General: Schedule For Day 2 - Close Block"_s, u"mondayLibraryHours."_s},
-    {u"General: Schedule For Day 3 - Open Block"_s, u"General: Schedule For Day 3 - Close Block"_s, u"tuesdayLibraryHours."_s},
-    {u"General: Schedule For Day 4 - Open Block"_s, u"General: Schedule For Day 4 - Close Block"_s, u"wednesdayLibraryHours."_s},
-    {u"General: Schedule For Day 5 - Open Block"_s, u"General: Schedule For Day 5 - Close Block"_s, u"thursdayLibraryHours."_s},
-    {u"General: Schedule For Day 6 - Open Block"_s, u"General: Schedule For Day 6 - Close Block"_s, u"fridayLibraryHours."_s},
-    {u"General: Schedule For Day 7 - Open Block"_s, u"General: Schedule For Day 7 - Close Block"_s, u"saturdayLibraryHours."_s},
+    {u"General: Schedule For Day 1 - Open Block"_s, u"General: Schedule For Day 1 - Close Block"_s},
+    {u"General: Schedule For Day 2 - Open Block"_s, u"General: Schedule For Day 2 - Close Block"_s},
+    {u"General: Schedule For Day 3 - Open Block"_s, u"General: Schedule For Day 3 - Close Block"_s},
+    {u"General: Schedule For Day 4 - Open Block"_s, u"General: Schedule For Day 4 - Close Block"_s},
+    {u"General: Schedule For Day 5 - Open Block"_s, u"General: Schedule For Day 5 - Close Block"_s},
+    {u"General: Schedule For Day 6 - Open Block"_s, u"General: Schedule For Day 6 - Close Block"_s},
+    {u"General: Schedule For Day 7 - Open Block"_s, u"General: Schedule For Day 7 - Close Block"_s},
 }};
 
-struct EndOfSessionWarning {
+struct WarningPreferences {
     QString pointPreference;
     QString programPathPreference;
     QString typePreference;
-    QString keyPrefix;
     QByteArray messageKey;
 };
 
-const std::array<EndOfSessionWarning, 3> kWarnings = {{
-    {u"General: Warning 1 - Warning Point"_s, u"General: Warning 1 - Warning Program Path"_s, u"General: Warning 1 - Warning Type"_s, u"firstEndOfSessionWarning."_s,  QByteArrayLiteral("LCL_WARN_DISPLAY_1")},
-    {u"General: Warning 2 - Warning Point"_s, u"General: Warning 2 - Warning Program Path"_s, u"General: Warning 2 - Warning Type"_s, u"secondEndOfSessionWarning."_s, QByteArrayLiteral("LCL_WARN_DISPLAY_2")},
-    {u"General: Warning 3 - Warning Point"_s, u"General: Warning 3 - Warning Program Path"_s, u"General: Warning 3 - Warning Type"_s, u"thirdEndOfSessionWarning."_s,  QByteArrayLiteral("LCL_WARN_DISPLAY_3")},
+// Warnings 1 to 3.
+const std::array<WarningPreferences, 3> kWarnings = {{
+    {u"General: Warning 1 - Warning Point"_s, u"General: Warning 1 - Warning Program Path"_s, u"General: Warning 1 - Warning Type"_s, QByteArrayLiteral("LCL_WARN_DISPLAY_1")},
+    {u"General: Warning 2 - Warning Point"_s, u"General: Warning 2 - Warning Program Path"_s, u"General: Warning 2 - Warning Type"_s, QByteArrayLiteral("LCL_WARN_DISPLAY_2")},
+    {u"General: Warning 3 - Warning Point"_s, u"General: Warning 3 - Warning Program Path"_s, u"General: Warning 3 - Warning Type"_s, QByteArrayLiteral("LCL_WARN_DISPLAY_3")},
 }};
-
-// Bits of a warning type.
-constexpr int kWarningBeep = 1;
-constexpr int kWarningFlash = 2;
-constexpr int kWarningMessage = 4;
 
 constexpr int kLimitsTypeSessionsPerDay = 1;
 constexpr int kMinimumDailyQuota = 10; // minutes
-constexpr int kClosedDay = -1;         // writeHours writes an empty time for it
 
 QString noShowDeduction(int policy)
 {
@@ -71,7 +66,7 @@ QString noShowDeduction(int policy)
 } // namespace
 
 void writeStationHoursSessionRows(UtilsLib::PortablePreferences &preferences,
-                                  PreferencesExporter &exporter)
+                                  LocalizedMessages &messages, PreferencesExporter &exporter)
 {
     const auto integer = [&](const QString &name, int defaultValue = 0) {
         return preferences.getInt(name, defaultValue);
@@ -88,12 +83,8 @@ void writeStationHoursSessionRows(UtilsLib::PortablePreferences &preferences,
     std::array<std::pair<int, int>, 7> openClose;
     for (size_t day = 0; day < kScheduleDays.size(); ++day)
         openClose[day] = {integer(kScheduleDays[day].openingPreference), integer(kScheduleDays[day].closingPreference)};
-    for (size_t day = 0; day < kScheduleDays.size(); ++day) {
-        const auto [opening, closing] = openClose[day];
-        const bool closed = closing == opening;
-        exporter.writeHours(closed ? kClosedDay : closing, kWeeklyLibraryHours, kScheduleDays[day].keyPrefix, false);
-        exporter.writeHours(closed ? kClosedDay : opening, kWeeklyLibraryHours, kScheduleDays[day].keyPrefix, true);
-    }
+    for (size_t day = 0; day < kScheduleDays.size(); ++day)
+        writeLibraryHoursOfDay(exporter, day, openClose[day].first, openClose[day].second, HoursOrder::ClosingFirst);
 
     // Closing time
     if (integer(u"General: Schedule Shutdown Clients At Closing"_s) != 0)
@@ -102,7 +93,7 @@ void writeStationHoursSessionRows(UtilsLib::PortablePreferences &preferences,
         exporter.writeBool(true, kReservableComputerSettings, u"libraryClosingWarning.enabled"_s);
         exporter.writeInt(integer(u"General: Schedule Shutdown Sends Message Minutes Before Closing"_s), kReservableComputerSettings, u"libraryClosingWarning.minutesBeforeEventEnds"_s);
         exporter.writeBool(true, kReservableComputerSettings, u"libraryClosingWarning.messageEnabled"_s);
-        writeLocalizedMessage(exporter, QByteArrayLiteral("LCL_CLIENT_CLOSING_MSG"), kReservableComputerSettings, u"libraryClosingWarning.displayMessageMulti"_s);
+        writeLocalizedMessage(exporter, messages, QByteArrayLiteral("LCL_CLIENT_CLOSING_MSG"), kReservableComputerSettings, u"libraryClosingWarning.displayMessageMulti"_s);
     }
 
     // Session rules
@@ -140,16 +131,16 @@ void writeStationHoursSessionRows(UtilsLib::PortablePreferences &preferences,
 
     // End-of-session warnings: a warning point of 0 means the warning is not used. The
     // message rows are written whatever the type says.
-    for (const EndOfSessionWarning &warning : kWarnings) {
+    for (size_t i = 0; i < kWarnings.size(); ++i) {
+        const WarningPreferences &warning = kWarnings[i];
         if (integer(warning.pointPreference) == 0)
             continue;
-        exporter.writeBool(true, kReservableComputerSettings, warning.keyPrefix + u"enabled"_s);
-        exporter.writeInt(integer(warning.pointPreference), kReservableComputerSettings, warning.keyPrefix + u"minutesBeforeEventEnds"_s);
-        exporter.writeString(text(warning.programPathPreference), kReservableComputerSettings, warning.keyPrefix + u"programExecutionPath"_s);
-        const int type = integer(warning.typePreference);
-        exporter.writeBool(type & kWarningBeep, kReservableComputerSettings, warning.keyPrefix + u"beepEnabled"_s);
-        exporter.writeBool(type & kWarningFlash, kReservableComputerSettings, warning.keyPrefix + u"flashEnabled"_s);
-        exporter.writeBool(type & kWarningMessage, kReservableComputerSettings, warning.keyPrefix + u"messageEnabled"_s);
-        writeLocalizedMessage(exporter, warning.messageKey, kReservableComputerSettings, warning.keyPrefix + u"displayMessageMulti"_s);
+        writeEndOfSessionWarning(exporter, messages, int(i) + 1, {
+            .isInUse = true,
+            .minutesBeforeEnd = integer(warning.pointPreference),
+            .programPath = text(warning.programPathPreference),
+            .actions = integer(warning.typePreference),
+            .messageKey = warning.messageKey,
+        });
     }
 }

@@ -2,8 +2,9 @@
 // validating authorities, idle-screen appearance, control menu, screensaver, welcome
 // message and the usage policy.
 
+#include "export/branch_rows.h"
+
 #include "common/messages.h"
-#include "export/branch_settings.h"
 #include "export/csv_tokenizer.h"
 #include "export/export_constants.h"
 #include "export/localized_messages.h"
@@ -16,7 +17,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
 
 // Bits of "System: Filter Setting".
 constexpr int kFilterFilteredByDefault = 1;
@@ -129,6 +129,7 @@ void writeHiddenPortal(PreferencesExporter &exporter, const QString &key)
 } // namespace
 
 void writeSystemAuthorityAppearanceRows(UtilsLib::PortablePreferences &preferences,
+                                        LocalizedMessages &messages,
                                         PreferencesExporter &exporter)
 {
     const auto integer = [&](const QString &name) { return preferences.getInt(name, 0); };
@@ -154,8 +155,8 @@ void writeSystemAuthorityAppearanceRows(UtilsLib::PortablePreferences &preferenc
     exporter.writeBool(requiredEntries & kPinRequired, kReservableComputerSettings, u"sessionPinRequired"_s);
     exporter.writeInt(replaceBelowOne(integer(u"System: User Credentials - User Id Length"_s), kMaxIdLengthWhenUnset), kReservationServiceSettings, u"maxIdLength"_s);
     exporter.writeBool(integer(u"System: User Credentials - User Id Masked For Self Service"_s), kReservationServiceSettings, u"maskIdField"_s);
-    writeLocalizedMessage(exporter, QByteArrayLiteral("LCL_USER_ID_LBL"), kReservationServiceSettings, u"idLabelMulti"_s);
-    writeLocalizedMessage(exporter, QByteArrayLiteral("LCL_PIN_LBL"), kReservationServiceSettings, u"pinLabelMulti"_s);
+    writeLocalizedMessage(exporter, messages, QByteArrayLiteral("LCL_USER_ID_LBL"), kReservationServiceSettings, u"idLabelMulti"_s);
+    writeLocalizedMessage(exporter, messages, QByteArrayLiteral("LCL_PIN_LBL"), kReservationServiceSettings, u"pinLabelMulti"_s);
 
     // Validating authorities, the first completely before the second
     writeValidatingAuthority(preferences, exporter, 1);

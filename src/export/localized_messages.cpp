@@ -3,27 +3,7 @@
 #include "export/preferences_exporter.h"
 #include "platform/ini_file.h"
 
-#include <memory>
-
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QString &localMessagesPathStorage()
-{
-    static QString path;
-    return path;
-}
-
-/// The localized-messages file, read once: the program never changes it, and the group
-/// stage looks up several messages per group.
-std::unique_ptr<IniFile::IndexedFile> &messagesFile()
-{
-    static std::unique_ptr<IniFile::IndexedFile> file;
-    return file;
-}
-
-} // namespace
 
 const std::array<Language, 3> &languageTable()
 {
@@ -36,32 +16,27 @@ const std::array<Language, 3> &languageTable()
     return table;
 }
 
-void setLocalMessagesPath(const QString &path)
+LocalizedMessages::LocalizedMessages(const QString &path) : m_path(path)
 {
-    localMessagesPathStorage() = path;
-    messagesFile().reset();
 }
 
-QString localMessagesPath()
-{
-    return localMessagesPathStorage();
-}
+LocalizedMessages::~LocalizedMessages() = default;
 
-QString localizedMessage(const QByteArray &messageKey, const Language &language)
+QString LocalizedMessages::message(const QByteArray &messageKey, const Language &language)
 {
+    if (!m_file)
+        m_file = std::make_unique<IniFile::IndexedFile>(m_path);
     // The file holds Windows-1252 bytes; taking each byte as one character brings it back
     // unchanged in the Latin-1 export file.
-    std::unique_ptr<IniFile::IndexedFile> &file = messagesFile();
-    if (!file)
-        file = std::make_unique<IniFile::IndexedFile>(localMessagesPath());
-    return QString::fromLatin1(file->readString(language.section, messageKey));
+    return QString::fromLatin1(m_file->readString(language.section, messageKey));
 }
 
-void writeLocalizedMessage(PreferencesExporter &exporter, const QByteArray &messageKey,
-                           const QString &category, const QString &exportKey)
+void writeLocalizedMessage(PreferencesExporter &exporter, LocalizedMessages &messages,
+                           const QByteArray &messageKey, const QString &category,
+                           const QString &exportKey)
 {
     // Every language gets its row, also when its message is missing.
     for (const Language &language : languageTable())
-        exporter.writeLocalized(localizedMessage(messageKey, language), category, language.code,
+        exporter.writeLocalized(messages.message(messageKey, language), category, language.code,
                                 exportKey);
 }

@@ -4,7 +4,11 @@
 #include <QString>
 
 #include <array>
+#include <memory>
 
+namespace IniFile {
+class IndexedFile;
+}
 class PreferencesExporter;
 
 /// One language of every localized value: the INI section (Windows-1252 bytes) and the code.
@@ -16,14 +20,28 @@ struct Language {
 /// English, Spanish and French, in this order.
 const std::array<Language, 3> &languageTable();
 
-/// The localized-messages file that message lookups read (set once at start-up). The file
-/// is read at the first lookup after the path is set.
-void setLocalMessagesPath(const QString &path);
-QString localMessagesPath();
+/// The localized-messages file of the installation, one for the run. The file is read at
+/// the first lookup and indexed, since the group stage looks up several messages a group;
+/// the program never changes it.
+class LocalizedMessages {
+public:
+    explicit LocalizedMessages(const QString &path);
+    ~LocalizedMessages();
+    LocalizedMessages(const LocalizedMessages &) = delete;
+    LocalizedMessages &operator=(const LocalizedMessages &) = delete;
 
-/// The message \a messageKey in the three languages, empty when absent; a value is cut at 255 bytes.
-QString localizedMessage(const QByteArray &messageKey, const Language &language);
+    /// The path given at start-up.
+    const QString &path() const { return m_path; }
+
+    /// The message \a messageKey in \a language, empty when absent; cut at 255 bytes.
+    QString message(const QByteArray &messageKey, const Language &language);
+
+private:
+    QString m_path;
+    std::unique_ptr<IniFile::IndexedFile> m_file;
+};
 
 /// Writes three localized rows (en, es, fr) of the message \a messageKey.
-void writeLocalizedMessage(PreferencesExporter &exporter, const QByteArray &messageKey,
-                           const QString &category, const QString &exportKey);
+void writeLocalizedMessage(PreferencesExporter &exporter, LocalizedMessages &messages,
+                           const QByteArray &messageKey, const QString &category,
+                           const QString &exportKey);

@@ -27,34 +27,34 @@ QByteArray messageRows(const QByteArray &en, const QByteArray &es, const QByteAr
 TEST(LocalizedMessages, WritesTheThreeLanguagesInOrderWithTheirBytesUnchanged)
 {
     QTemporaryDir dir;
-    const QString previousPath = localMessagesPath();
-    const auto exportMessage = [&](const QByteArray &messageKey) {
+    const QString messagesPath = dir.filePath(u"languages/localmsgs.inf"_s);
+    const auto exportMessage = [&](LocalizedMessages &messages, const QByteArray &messageKey) {
         const QString exportPath = dir.filePath(u"kestrunSettings.csv"_s);
         QFile::remove(exportPath);
         ExportFile file;
         BranchPreferencesExporter exporter(file, exportPath);
-        writeLocalizedMessage(exporter, messageKey, u"RCS"_s, u"warningMulti"_s);
+        writeLocalizedMessage(exporter, messages, messageKey, u"RCS"_s, u"warningMulti"_s);
         file.finish();
         return readTestFile(exportPath);
     };
 
-    setLocalMessagesPath(dir.filePath(u"languages/localmsgs.inf"_s));
-    EXPECT_EQ(exportMessage("LCL_WARN_DISPLAY_1"), messageRows("", "", ""));
+    LocalizedMessages withoutFile(messagesPath);
+    EXPECT_EQ(exportMessage(withoutFile, "LCL_WARN_DISPLAY_1"), messageRows("", "", ""));
 
-    writeTestFile(localMessagesPath(), "[English]\r\n"
+    writeTestFile(messagesPath, "[English]\r\n"
                                        "LCL_WARN_DISPLAY_1=Your session ends soon.\r\n"
                                        "LCL_ONLY_ENGLISH=Welcome\r\n"
                                        "[Fran\xE7" "ais]\r\n"
                                        "LCL_WARN_DISPLAY_1=Votre s\xE9" "ance \x80 5 minutes.\r\n"
                                        "[Espa\xF1" "ol]\r\n"
                                        "LCL_WARN_DISPLAY_1=Su sesi\xF3" "n termina.\r\n");
-    // The file is read once for a path; setting the path again reads it anew.
-    setLocalMessagesPath(localMessagesPath());
-    EXPECT_EQ(exportMessage("LCL_WARN_DISPLAY_1"),
+    // The file is read at the first lookup: the run's messages read it once.
+    EXPECT_EQ(exportMessage(withoutFile, "LCL_WARN_DISPLAY_1"), messageRows("", "", ""));
+    LocalizedMessages messages(messagesPath);
+    EXPECT_EQ(exportMessage(messages, "LCL_WARN_DISPLAY_1"),
               messageRows("Your session ends soon.", "Su sesi\xF3" "n termina.",
                           "Votre s\xE9" "ance \x80 5 minutes."));
-    EXPECT_EQ(exportMessage("LCL_ONLY_ENGLISH"), messageRows("Welcome", "", ""));
-    setLocalMessagesPath(previousPath);
+    EXPECT_EQ(exportMessage(messages, "LCL_ONLY_ENGLISH"), messageRows("Welcome", "", ""));
 }
 
 } // namespace

@@ -1,85 +1,13 @@
 #include "export/preferences_exporter.h"
 
-#include "common/messages.h"
 #include "export/export_constants.h"
-#include "export/export_file.h"
-#include "export/text_scan.h"
-#include "platform/console.h"
+#include "export/export_text.h"
 
 #include <QList>
 
-#include <stdexcept>
-
 using namespace Qt::StringLiterals;
-using TextScan::fourUnits;
-using TextScan::holdsUnit;
 
 namespace {
-
-/// The refusal of a value that holds the field separator: prefix, value, middle, label, end.
-constexpr QLatin1StringView kInvalidValuePrefix{
-    "ERROR: This value is invalid for this export tool: '"};
-constexpr QLatin1StringView kInvalidValueMiddle{
-    "'. Please manually configure the Nimbrel Reservation Service setting: '"};
-constexpr QLatin1StringView kInvalidValueEnd{"'"};
-
-constexpr QLatin1StringView kEscapedLineBreak{"\\r\\n"};
-constexpr QLatin1StringView kFlattenedLineBreak{"\\n"};
-
-bool holdsFieldSeparator(QStringView text)
-{
-    for (qsizetype at = text.indexOf(kFieldSeparator.front()); at >= 0;
-         at = text.indexOf(kFieldSeparator.front(), at + 1)) {
-        if (text.sliced(at).startsWith(kFieldSeparator))
-            return true;
-    }
-    return false;
-}
-
-/// Appends \a text to \a out as the export file holds it: one byte per character, and a
-/// character beyond Latin-1 as one "?", also when it takes two UTF-16 units. With a
-/// \a lineBreak, every line break (CR LF, a lone LF or a lone CR) is written as that text:
-/// a value read from an XML preference file carries its CR LF as a lone LF, and a raw CR
-/// or LF in the export file would end the row in the middle of the value.
-void appendExportText(ByteBuffer &out, QStringView text, QLatin1StringView lineBreak = {})
-{
-    const qsizetype size = text.size();
-    const char16_t *const units = text.utf16();
-    char *const first = out.room(size * qMax<qsizetype>(1, lineBreak.size()));
-    char *next = first;
-    qsizetype i = 0;
-    while (i < size) {
-        // Most text is Latin-1 without line breaks; each character keeps its low byte.
-        const qsizetype run = TextScan::copyPlainRun(units + i, size - i, next);
-        next += run;
-        i += run;
-        if (i == size)
-            break;
-        const char16_t c = units[i];
-        if (c > 0xFF) {
-            if (QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(units[i + 1]))
-                ++i;
-            *next++ = '?';
-        } else if ((c == u'\r' || c == u'\n') && !lineBreak.isNull()) {
-            if (c == u'\r' && i + 1 < size && units[i + 1] == u'\n')
-                ++i;
-            next = std::copy(lineBreak.begin(), lineBreak.end(), next);
-        } else {
-            *next++ = static_cast<char>(c);
-        }
-        ++i;
-    }
-    out.added(next - first);
-}
-
-/// Appends \a text in double quotes, every line break written as \a lineBreak (by default
-/// the four characters \r\n); double quotes inside it are not escaped.
-void appendQuoted(ByteBuffer &out, QStringView text, QLatin1StringView lineBreak = kEscapedLineBreak)
-{
-    out.append('"');
-    appendExportText(out, text, lineBreak);
-    out.append('"');
-}
 
 /// The lines of \a text, split at every line break; empty lines are kept, and a break at
 /// the very end yields a last, empty line.
@@ -103,15 +31,8 @@ QList<QStringView> splitLines(QStringView text)
 } // namespace
 
 PreferencesExporter::PreferencesExporter(ExportFile &file, const QString &exportPath)
-    : m_file(file)
+    : ExportRowWriter(file, exportPath)
 {
-    // A failure to open shows only in isOpen().
-    (void)m_file.open(exportPath);
-}
-
-bool PreferencesExporter::isOpen() const
-{
-    return m_file.isOpen();
 }
 
 void PreferencesExporter::writeBool(qint64 flag, const QString &category, const QString &key)
@@ -134,7 +55,7 @@ void PreferencesExporter::writeString(const QString &text, const QString &catego
 {
     validateValue(text, key);
     m_value.clear();
-    appendQuoted(m_value, text);
+    ExportText::appendQuoted(m_value, text);
     writeValueRow(category, key, false);
 }
 
@@ -145,7 +66,7 @@ void PreferencesExporter::writeList(const QString &text, const QString &category
     for (const QStringView line : splitLines(text)) {
         m_value.clear();
         m_value.append('[');
-        appendQuoted(m_value, line);
+        ExportText::appendQuoted(m_value, line);
         m_value.append(']');
         writeValueRow(category, key, false);
     }
@@ -157,10 +78,10 @@ void PreferencesExporter::writeLocalized(const QString &text, const QString &cat
     validateValue(text, key);
     m_value.clear();
     m_value.append('{');
-    appendQuoted(m_value, language);
+    ExportText::appendQuoted(m_value, language);
     m_value.append(':');
     // Line breaks are flattened to \n here, not escaped as \r\n.
-    appendQuoted(m_value, text, kFlattenedLineBreak);
+    ExportText::appendQuoted(m_value, text, ExportText::kFlattenedLineBreak);
     m_value.append('}');
     // The marker may stand anywhere in a localized row, after the language part.
     writeValueRow(category, key, true);
@@ -195,7 +116,7 @@ void PreferencesExporter::writeSetting(const QString &value, const QString &cate
                                        const QString &key, bool matchAnywhere)
 {
     m_value.clear();
-    appendExportText(m_value, value);
+    ExportText::append(m_value, value);
     writeValueRow(category, key, matchAnywhere);
 }
 
@@ -213,68 +134,13 @@ void PreferencesExporter::writeValueRow(const QString &category, const QString &
             write(kCommentPrefix);
         writeRowKind();
         write(category);
-        m_row.append('.');
+        write("."_L1);
         write(key);
         write(kFieldSeparator);
-        m_row.append(value);
+        write(QLatin1StringView(value));
         endRow();
     } catch (...) {
-        m_row.clear();
+        abandonRow();
         throw;
     }
-}
-
-void PreferencesExporter::validateValue(QStringView value, QStringView label)
-{
-    // One pass looks for characters beyond Latin-1 and for the separator's first character.
-    const qsizetype size = value.size();
-    const char16_t *const units = value.utf16();
-    quint64 allUnits = 0;
-    bool holdsSeparatorStart = false;
-    qsizetype i = 0;
-    for (; i + 4 <= size; i += 4) {
-        const quint64 four = fourUnits(units + i);
-        allUnits |= four;
-        holdsSeparatorStart |= holdsUnit(four, kFieldSeparator.front().unicode());
-    }
-    for (; i < size; ++i) {
-        allUnits |= units[i];
-        holdsSeparatorStart |= units[i] == kFieldSeparator.front().unicode();
-    }
-    if (holdsSeparatorStart && holdsFieldSeparator(value)) {
-        QString message = kInvalidValuePrefix;
-        message += value;
-        message += kInvalidValueMiddle;
-        message += label;
-        message += kInvalidValueEnd;
-        throw std::runtime_error(message.toStdString());
-    }
-    if ((allUnits & TextScan::kHighBytes) != 0) {
-        ByteBuffer written;
-        appendExportText(written, value);
-        Console::outLine(Messages::charactersReplaced(QString::fromLatin1(written.view()),
-                                                      label.toString()));
-    }
-}
-
-void PreferencesExporter::write(QStringView text)
-{
-    appendExportText(m_row, text);
-}
-
-void PreferencesExporter::write(QLatin1StringView text)
-{
-    m_row.append(QByteArrayView(text.data(), text.size()));
-}
-
-void PreferencesExporter::writeQuoted(QStringView text)
-{
-    appendQuoted(m_row, text);
-}
-
-void PreferencesExporter::endRow()
-{
-    m_row.append(QByteArrayView("\r\n"));
-    m_file.append(m_row.view());
-    m_row.clear();
 }

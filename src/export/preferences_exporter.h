@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/byte_buffer.h"
+#include "export/export_row_writer.h"
 
 #include <QLatin1StringView>
 #include <QString>
@@ -12,16 +13,11 @@ class ExportFile;
 /// sessions × blocks × 5 exceeds 64 bits), so a number is always written exactly.
 __extension__ typedef __int128 ExportInteger;
 
-/// Appends rows to the run's export file. An exporter opens the file when it is made (the
-/// first one of the run does; later ones find it open). Every row ends with CR LF and
-/// goes to the file whole, after the rows written before it; characters are Latin-1.
-class PreferencesExporter {
+/// Writes setting rows into the run's export file: each row starts with the kind of row
+/// that the exporter writes (a branch setting, a group's setting), then the category, the
+/// key and the value.
+class PreferencesExporter : public ExportRowWriter {
 public:
-    PreferencesExporter(const PreferencesExporter &) = delete;
-    PreferencesExporter &operator=(const PreferencesExporter &) = delete;
-
-    bool isOpen() const;
-
     /// "true" when \a flag is not 0, else "false".
     void writeBool(qint64 flag, const QString &category, const QString &key);
     void writeInt(ExportInteger number, const QString &category, const QString &key);
@@ -37,10 +33,6 @@ public:
     void writeSetting(const QString &value, const QString &category, const QString &key,
                       bool matchAnywhere);
 
-    /// Throws std::runtime_error when \a value holds the field separator; reports
-    /// characters the export file cannot hold.
-    static void validateValue(QStringView value, QStringView label);
-
 protected:
     PreferencesExporter(ExportFile &file, const QString &exportPath);
     ~PreferencesExporter() = default;
@@ -48,21 +40,9 @@ protected:
     /// Writes the row kind part of a setting row, separator included.
     virtual void writeRowKind() = 0;
 
-    /// Adds text to the row being built, without a line end.
-    void write(QStringView text);
-    void write(QLatin1StringView text);
-    /// Adds \a text to the row being built in double quotes, every line break written as
-    /// the four characters \r\n.
-    void writeQuoted(QStringView text);
-    /// Ends the row with CR LF and hands it whole to the export file. A row abandoned by an
-    /// error before its end never reaches the file.
-    void endRow();
-
 private:
     /// Writes a setting row whose value is m_value.
     void writeValueRow(const QString &category, const QString &key, bool matchAnywhere);
 
-    ExportFile &m_file;
-    ByteBuffer m_row;   ///< the row being built, Latin-1
     ByteBuffer m_value; ///< the value of the setting row being built, Latin-1
 };

@@ -38,3 +38,19 @@ int leadingInteger(QStringView text);
 
 /// leadingInteger(value) × 5, in 64 bits.
 qint64 blocksToMinutes(const QString &value);
+
+/// \a value, or \a replacement when \a value is below 1 (legacy 0 meant "not limited").
+constexpr int replaceBelowOne(int value, int replacement)
+{
+    return value < 1 ? replacement : value;
+}
+
+/// The minutes of one day.
+inline constexpr int kMinutesPerDay = 1440;
+
+/// The most extra time a session may get, in minutes: a stored maximum of 0 or less means
+/// a whole day.
+constexpr int extraTimeMaximumMinutes(int storedMaximum)
+{
+    return replaceBelowOne(storedMaximum, kMinutesPerDay);
+}

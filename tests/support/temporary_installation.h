@@ -9,19 +9,17 @@
 
 /// A temporary home with a desktop and a machine-wide application-data folder, so that
 /// the export folder and the Management Console's files all lie inside one temporary
-/// folder. Message lookups read the localized-messages file there while it lives.
+/// folder. Its messages() read the localized-messages file there.
 class TemporaryInstallation {
 public:
-    TemporaryInstallation() : m_previousMessagesPath(::localMessagesPath())
+    TemporaryInstallation()
     {
         const QString root = m_dir.path();
         m_folders.setDesktop(root + QStringLiteral("/Desktop"));
         m_folders.setProgramData(root + QStringLiteral("/programdata"));
         QDir().mkpath(root + QStringLiteral("/Desktop"));
         QDir().mkpath(consoleDataFolder() + QStringLiteral("data"));
-        setLocalMessagesPath(localMessagesPath());
     }
-    ~TemporaryInstallation() { setLocalMessagesPath(m_previousMessagesPath); }
     TemporaryInstallation(const TemporaryInstallation &) = delete;
     TemporaryInstallation &operator=(const TemporaryInstallation &) = delete;
 
@@ -39,9 +37,11 @@ public:
     {
         return consoleDataFolder() + QStringLiteral("languages/localmsgs.inf");
     }
+    /// The run's localized messages, as the program makes them at start-up.
+    LocalizedMessages &messages() { return m_messages; }
 
 private:
     QTemporaryDir m_dir;
     ScopedFolders m_folders;
-    QString m_previousMessagesPath;
+    LocalizedMessages m_messages{localMessagesPath()};
 };

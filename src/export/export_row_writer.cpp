@@ -1,0 +1,105 @@
+#include "export/export_row_writer.h"
+
+#include "common/messages.h"
+#include "export/export_constants.h"
+#include "export/export_file.h"
+#include "export/export_text.h"
+#include "export/text_scan.h"
+#include "platform/console.h"
+
+#include <stdexcept>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+/// The refusal of a value that holds the field separator: prefix, value, middle, label, end.
+constexpr QLatin1StringView kInvalidValuePrefix{
+    "ERROR: This value is invalid for this export tool: '"};
+constexpr QLatin1StringView kInvalidValueMiddle{
+    "'. Please manually configure the Nimbrel Reservation Service setting: '"};
+constexpr QLatin1StringView kInvalidValueEnd{"'"};
+
+bool holdsFieldSeparator(QStringView text)
+{
+    for (qsizetype at = text.indexOf(kFieldSeparator.front()); at >= 0;
+         at = text.indexOf(kFieldSeparator.front(), at + 1)) {
+        if (text.sliced(at).startsWith(kFieldSeparator))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+ExportRowWriter::ExportRowWriter(ExportFile &file, const QString &exportPath)
+    : m_file(file)
+{
+    // A failure to open shows only in isOpen().
+    (void)m_file.open(exportPath);
+}
+
+bool ExportRowWriter::isOpen() const
+{
+    return m_file.isOpen();
+}
+
+void ExportRowWriter::validateValue(QStringView value, QStringView label)
+{
+    // One pass looks for characters beyond Latin-1 and for the separator's first character.
+    const qsizetype size = value.size();
+    const char16_t *const units = value.utf16();
+    quint64 allUnits = 0;
+    bool holdsSeparatorStart = false;
+    qsizetype i = 0;
+    for (; i + 4 <= size; i += 4) {
+        const quint64 four = TextScan::fourUnits(units + i);
+        allUnits |= four;
+        holdsSeparatorStart |= TextScan::holdsUnit(four, kFieldSeparator.front().unicode());
+    }
+    for (; i < size; ++i) {
+        allUnits |= units[i];
+        holdsSeparatorStart |= units[i] == kFieldSeparator.front().unicode();
+    }
+    if (holdsSeparatorStart && holdsFieldSeparator(value)) {
+        QString message = kInvalidValuePrefix;
+        message += value;
+        message += kInvalidValueMiddle;
+        message += label;
+        message += kInvalidValueEnd;
+        throw std::runtime_error(message.toStdString());
+    }
+    if ((allUnits & TextScan::kHighBytes) != 0) {
+        ByteBuffer written;
+        ExportText::append(written, value);
+        Console::outLine(Messages::charactersReplaced(QString::fromLatin1(written.view()),
+                                                      label.toString()));
+    }
+}
+
+void ExportRowWriter::write(QStringView text)
+{
+    ExportText::append(m_row, text);
+}
+
+void ExportRowWriter::write(QLatin1StringView text)
+{
+    m_row.append(QByteArrayView(text.data(), text.size()));
+}
+
+void ExportRowWriter::writeQuoted(QStringView text)
+{
+    ExportText::appendQuoted(m_row, text);
+}
+
+void ExportRowWriter::endRow()
+{
+    m_row.append(QByteArrayView("\r\n"));
+    m_file.append(m_row.view());
+    m_row.clear();
+}
+
+void ExportRowWriter::abandonRow()
+{
+    m_row.clear();
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "export/byte_buffer.h"
+
+#include <QLatin1StringView>
+#include <QString>
+#include <QStringView>
+
+class ExportFile;
+
+/// Builds rows of the run's export file and hands each one whole to it. A writer opens the
+/// file when it is made (the first one of the run does; later ones find it open). Every
+/// row ends with CR LF and goes to the file after the rows written before it; characters
+/// are Latin-1.
+class ExportRowWriter {
+public:
+    ExportRowWriter(const ExportRowWriter &) = delete;
+    ExportRowWriter &operator=(const ExportRowWriter &) = delete;
+
+    bool isOpen() const;
+
+    /// Throws std::runtime_error when \a value holds the field separator; reports
+    /// characters the export file cannot hold.
+    static void validateValue(QStringView value, QStringView label);
+
+protected:
+    ExportRowWriter(ExportFile &file, const QString &exportPath);
+    ~ExportRowWriter() = default;
+
+    /// Adds text to the row being built, without a line end.
+    void write(QStringView text);
+    /// Adds Latin-1 bytes as they are.
+    void write(QLatin1StringView text);
+    /// Adds \a text to the row being built in double quotes, every line break written as
+    /// the four characters \r\n.
+    void writeQuoted(QStringView text);
+    /// Ends the row with CR LF and hands it whole to the export file.
+    void endRow();
+    /// Drops the row being built: a row abandoned by an error never reaches the file.
+    void abandonRow();
+
+private:
+    ExportFile &m_file;
+    ByteBuffer m_row; ///< the row being built, Latin-1
+};

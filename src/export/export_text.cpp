@@ -1,0 +1,49 @@
+#include "export/export_text.h"
+
+#include "export/text_scan.h"
+
+#include <QChar>
+
+#include <algorithm>
+
+namespace ExportText {
+
+void append(ByteBuffer &out, QStringView text, QLatin1StringView lineBreak)
+{
+    const qsizetype size = text.size();
+    const char16_t *const units = text.utf16();
+    char *const first = out.room(size * qMax<qsizetype>(1, lineBreak.size()));
+    char *next = first;
+    qsizetype i = 0;
+    while (i < size) {
+        // Most text is Latin-1 without line breaks; each character keeps its low byte.
+        const qsizetype run = TextScan::copyPlainRun(units + i, size - i, next);
+        next += run;
+        i += run;
+        if (i == size)
+            break;
+        const char16_t c = units[i];
+        if (c > 0xFF) {
+            if (QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(units[i + 1]))
+                ++i;
+            *next++ = '?';
+        } else if ((c == u'\r' || c == u'\n') && !lineBreak.isNull()) {
+            if (c == u'\r' && i + 1 < size && units[i + 1] == u'\n')
+                ++i;
+            next = std::copy(lineBreak.begin(), lineBreak.end(), next);
+        } else {
+            *next++ = static_cast<char>(c);
+        }
+        ++i;
+    }
+    out.added(next - first);
+}
+
+void appendQuoted(ByteBuffer &out, QStringView text, QLatin1StringView lineBreak)
+{
+    out.append('"');
+    append(out, text, lineBreak);
+    out.append('"');
+}
+
+} // namespace ExportText
