@@ -4,6 +4,7 @@
 
 #include "fuzz_support.h"
 
+#include "export/run_report.h"
 #include "export/value_conversions.h"
 #include "platform/console.h"
 
@@ -59,7 +60,8 @@ void checkNumericColor(std::int32_t number)
 void checkLocalFileFilter(const QString &value, const QString &label)
 {
     Console::Capture capture;
-    const QString result = filterLocalFile(value, label);
+    RunReport report;
+    const QString result = filterLocalFile(value, label, report);
     Fuzz::check(capture.err().isEmpty(), "the filter writes nothing to standard error");
     if (result == value) {
         Fuzz::checkEqual(QString(), capture.out(), "a value passed through is not reported");

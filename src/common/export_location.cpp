@@ -43,3 +43,8 @@ QString ExportLocation::computersDumpPath()
 {
     return exportFolder() + u"resComputersDump.csv"_s;
 }
+
+QString ExportLocation::actionsRequiredPath()
+{
+    return exportFolder() + u"actionsRequired.txt"_s;
+}

@@ -11,6 +11,8 @@ public:
     QString exportFilePath();
     QString groupsDumpPath();
     QString computersDumpPath();
+    /// The list of settings to configure by hand, beside the export file.
+    QString actionsRequiredPath();
 
 private:
     QString m_exportFolder;

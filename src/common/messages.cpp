@@ -13,6 +13,12 @@ QString shown(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
+/// \a count and its noun, which takes an "s" unless the count is exactly 1.
+QString counted(qint64 count, const QString &noun)
+{
+    return QString::number(count) + u' ' + noun + (count == 1 ? QString() : u"s"_s);
+}
+
 } // namespace
 
 QString programDataPathFailed()
@@ -67,6 +73,11 @@ QString exportFileNotOpened(const QString &path)
     return u"Failed to open export file: '"_s + shown(path) + u"'"_s;
 }
 
+QString reason(const QString &systemReason)
+{
+    return u"Reason: "_s + systemReason;
+}
+
 QString localFileNotMapped(const QString &value, const QString &cloudSettingLabel)
 {
     return u"ACTION REQUIRED: This value is a local file and will not be mapped: '"_s + value
@@ -87,6 +98,13 @@ QString charactersReplaced(const QString &valueAsWritten, const QString &label)
         + valueAsWritten
         + u"'. Please manually configure the Nimbrel Reservation Service setting: '"_s + label
         + u"'"_s;
+}
+
+QString localizedMessagesUnreadable(const QString &path)
+{
+    return u"ACTION REQUIRED: The localized messages file could not be read: '"_s + shown(path)
+        + u"'. The messages it holds were exported empty. Please manually configure them in "
+          u"the Nimbrel Web Console."_s;
 }
 
 QString tableNotDumped(const QString &sqliteMessage)
@@ -119,6 +137,36 @@ QString databaseStageFailed()
     return u"Failed to export MC database settings"_s;
 }
 
+QString passwordInClearText()
+{
+    return u"ACTION REQUIRED: The export file holds the login password of a validating "
+           u"authority in clear text. Delete the export file once the import is done, and keep "
+           u"it out of shared and synchronised folders."_s;
+}
+
+QString exportSummary(qint64 branchSettings, qint64 commentedBranchSettings, qint64 groups,
+                      qint64 groupSettings, qint64 computers, qint64 ungroupedComputers)
+{
+    return u"Exported "_s + counted(branchSettings, u"branch setting"_s) + u" ("_s
+        + QString::number(commentedBranchSettings) + u" commented out), "_s
+        + counted(groups, u"group"_s) + u" with "_s + counted(groupSettings, u"group setting"_s)
+        + u", and "_s + counted(computers, u"computer"_s) + u" ("_s
+        + QString::number(ungroupedComputers) + u" in the ungrouped pool)."_s;
+}
+
+QString toDoListWritten(qsizetype items, const QString &path)
+{
+    return u"Settings to configure by hand in the Nimbrel Web Console: "_s
+        + QString::number(items) + u", listed in '"_s + shown(path) + u"'."_s;
+}
+
+QString toDoListNotWritten(const QString &path, const QString &systemReason)
+{
+    return u"WARNING: Could not write the list of settings to configure by hand '"_s
+        + shown(path) + u"': "_s + systemReason
+        + u". They are the lines above that begin with ACTION REQUIRED."_s;
+}
+
 QString rulesNotExported()
 {
     return u"ACTION_REQUIRED: Validating Authority rules are configured. These will not be "
@@ -144,6 +192,17 @@ QString importHint()
 QString exportFailed()
 {
     return u"EXPORT FAILED! Please correct this issue and try again."_s;
+}
+
+QString toDoListTitle()
+{
+    return u"Settings to configure by hand in the Nimbrel Web Console after importing "
+           u"kestrunSettings.csv"_s;
+}
+
+QString nothingToConfigure()
+{
+    return u"Nothing to configure by hand."_s;
 }
 
 } // namespace Messages

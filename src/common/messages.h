@@ -22,9 +22,11 @@ QString preferenceStageFailed();
 
 // Branch export
 QString exportFileNotOpened(const QString &path);
+QString reason(const QString &systemReason);
 QString localFileNotMapped(const QString &value, const QString &cloudSettingLabel);
 QString welcomeMessageToConfigure();
 QString charactersReplaced(const QString &valueAsWritten, const QString &label);
+QString localizedMessagesUnreadable(const QString &path);
 
 // Database stage
 QString tableNotDumped(const QString &sqliteMessage);
@@ -36,9 +38,18 @@ QString databaseStageFailed();
 
 // End of the run
 QString rulesNotExported();
+QString passwordInClearText();
+QString exportSummary(qint64 branchSettings, qint64 commentedBranchSettings, qint64 groups,
+                      qint64 groupSettings, qint64 computers, qint64 ungroupedComputers);
+QString toDoListWritten(qsizetype items, const QString &path);
+QString toDoListNotWritten(const QString &path, const QString &systemReason);
 QString exportDone();
 QString exportFileLocation(const QString &path);
 QString importHint();
 QString exportFailed();
+
+// The list of settings to configure by hand
+QString toDoListTitle();
+QString nothingToConfigure();
 
 } // namespace Messages

@@ -46,6 +46,7 @@ struct DatabaseStageRun {
     QString out;
     QString err;
     std::string exportFile; // as text, so that a failure shows the rows
+    RowCounts counts;
 };
 
 DatabaseStageRun runDatabaseStage(TemporaryInstallation &installation)
@@ -55,7 +56,8 @@ DatabaseStageRun runDatabaseStage(TemporaryInstallation &installation)
     InstallationPaths paths;
     ExportLocation location;
     GroupNameTable groupNames;
-    ExportFile file;
+    RunReport report;
+    ExportFile file(report);
     try {
         run.exported = exportDatabaseSettings(paths, location, installation.messages(), file, groupNames);
     } catch (const std::runtime_error &error) {
@@ -65,6 +67,7 @@ DatabaseStageRun runDatabaseStage(TemporaryInstallation &installation)
     run.out = console.out();
     run.err = console.err();
     run.exportFile = readTestFile(installation.exportFilePath()).toStdString();
+    run.counts = report.rowCounts();
     return run;
 }
 
@@ -97,6 +100,12 @@ TEST(DatabaseSettingsExport, ExportsGroupsThenComputersAndLeavesNoDump)
               "Computer^~%\"PC-02\"^~%\"\"^~%\"\"^~%\"KESTRUN UNGROUPED\"^~%\"MANUALLY_OUT_OF_SERVICE\"\r\n"
               "Group^~%\"KESTRUN UNGROUPED\"\r\n");
     EXPECT_EQ(QDir(installation.exportFolder()).entryList(QDir::Files), QStringList{u"kestrunSettings.csv"_s});
+    // The ungrouped pool's group row is not one of the groups.
+    EXPECT_EQ(run.counts.groups, 2);
+    EXPECT_EQ(run.counts.groupSettings, 6);
+    EXPECT_EQ(run.counts.computers, 2);
+    EXPECT_EQ(run.counts.ungroupedComputers, 1);
+    EXPECT_EQ(run.counts.branchSettings, 0);
 }
 
 TEST(DatabaseSettingsExport, TriesBothTablesAndFailsWhenEitherCannotBeExported)

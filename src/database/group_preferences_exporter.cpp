@@ -14,6 +14,7 @@ const QString kGroupSettingLabel = u"Group Setting"_s;
 GroupPreferencesExporter::GroupPreferencesExporter(ExportFile &file, const QString &exportPath)
     : GroupPreferencesExporter(file, exportPath, kUngroupedPoolName.toString())
 {
+    m_groupRowKind = RowKind::UngroupedPool;
 }
 
 GroupPreferencesExporter::GroupPreferencesExporter(ExportFile &file, const QString &exportPath,
@@ -28,10 +29,10 @@ void GroupPreferencesExporter::writeGroup()
     write(u"Group");
     write(kFieldSeparator);
     writeQuoted(m_groupName);
-    endRow();
+    endRow(m_groupRowKind);
 }
 
-void GroupPreferencesExporter::writeRowKind()
+RowKind GroupPreferencesExporter::writeRowKind()
 {
     // Every setting row of a group names the group, so the name is checked on every row.
     validateValue(m_groupName, kGroupSettingLabel);
@@ -39,4 +40,5 @@ void GroupPreferencesExporter::writeRowKind()
     write(kFieldSeparator);
     writeQuoted(m_groupName);
     write(kFieldSeparator);
+    return RowKind::GroupSetting;
 }

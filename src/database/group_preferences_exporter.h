@@ -13,10 +13,11 @@ public:
     const QString &groupName() const { return m_groupName; }
 
 protected:
-    void writeRowKind() override;
+    RowKind writeRowKind() override;
 
 private:
     QString m_groupName;
+    RowKind m_groupRowKind = RowKind::Group; ///< the ungrouped pool's row is told apart
 };
 
 /// The group of the computers whose group has no name.

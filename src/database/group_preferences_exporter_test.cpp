@@ -18,7 +18,8 @@ TEST(GroupPreferencesExporter, WritesTheGroupRowAndItsSettingRows)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"kestrunSettings.csv"_s);
-    ExportFile file;
+    RunReport report;
+    ExportFile file(report);
     GroupPreferencesExporter group(file, path, u"Teens"_s);
     group.writeGroup();
     group.writeBool(1, u"RCS"_s, u"hideEnabled"_s);
@@ -38,7 +39,8 @@ TEST(GroupPreferencesExporter, RefusesANameHoldingTheSeparatorWithoutWritingPart
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"kestrunSettings.csv"_s);
-    ExportFile file;
+    RunReport report;
+    ExportFile file(report);
     {
         GroupPreferencesExporter group(file, path, u"Teens^~%Kids"_s);
         // The comment prefix of the second row comes before the name is checked; it must

@@ -55,7 +55,8 @@ GroupStageRun runGroupStage(TemporaryInstallation &installation, const QByteArra
     writeTestFile(installation.groupsDumpPath(), dump);
     GroupStageRun run;
     ExportLocation location;
-    ExportFile file;
+    RunReport report;
+    ExportFile file(report);
     try {
         run.exported = exportGroupSettings(location, installation.messages(), file, groupNames);
     } catch (const std::runtime_error &error) {

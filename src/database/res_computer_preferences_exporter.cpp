@@ -30,5 +30,5 @@ void ResComputerPreferencesExporter::writeComputer(QStringView name, QStringView
     writeQuoted(groupName);
     write(kFieldSeparator);
     writeQuoted(status);
-    endRow();
+    endRow(RowKind::Computer);
 }

@@ -18,7 +18,8 @@ TEST(ResComputerPreferencesExporter, QuotesEveryFieldAndNamesTheOneHoldingTheSep
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"kestrunSettings.csv"_s);
-    ExportFile file;
+    RunReport report;
+    ExportFile file(report);
     ResComputerPreferencesExporter computers(file, path);
     computers.writeComputer(u"PC-01"_s, u"Corner, \"quiet\"\r\nwindow"_s, QString(), u"Teens"_s,
                             u"MANUALLY_OUT_OF_SERVICE"_s);
@@ -53,7 +54,8 @@ TEST(ResComputerPreferencesExporter, KeepsThePlacesOfGroupRowsAmongComputerRowsA
     const QString path = dir.filePath(u"kestrunSettings.csv"_s);
     // Enough rows to fill several chunks of the writer.
     constexpr int kManyRows = 5000;
-    ExportFile file;
+    RunReport report;
+    ExportFile file(report);
     QByteArray expected;
     {
         // The computer exporter stays open while the ungrouped pool's row is written through

@@ -49,12 +49,15 @@ bool exportReservableComputers(ExportLocation &location, ExportFile &file,
         QString groupName = groupNames.lookUp(FieldValues::integer(fields->nextToken()));
 
         // A computer of an unknown group, or of a group without a name, joins the ungrouped pool.
-        if (groupName.isEmpty()) {
+        const bool isUngrouped = groupName.isEmpty();
+        if (isUngrouped)
             groupName = kUngroupedPool;
-            anyUngrouped = true;
-        }
         exporter.writeComputer(name, description, computerLocation, groupName,
                                outOfService ? kManuallyOutOfService : QString());
+        if (isUngrouped) {
+            anyUngrouped = true;
+            file.report().countUngroupedComputer();
+        }
     }
 
     // The pool is declared once, after its computers; it has no settings of its own.

@@ -46,7 +46,8 @@ TEST(ReservableComputerExport, WritesOneRowPerComputerAndTheUngroupedPoolLast)
         writeTestFile(installation.computersDumpPath(), c.dump);
         Console::Capture console;
         ExportLocation location;
-        ExportFile file;
+        RunReport report;
+        ExportFile file(report);
         EXPECT_TRUE(exportReservableComputers(location, file, groupNames));
         file.finish();
         EXPECT_EQ(console.out(), QString());

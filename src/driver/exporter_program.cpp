@@ -10,6 +10,8 @@
 #include "export/branch_settings.h"
 #include "export/export_file.h"
 #include "export/localized_messages.h"
+#include "export/run_report.h"
+#include "export/to_do_list.h"
 #include "platform/console.h"
 #include "platform/program_version.h"
 #include "utils/xml_preferences.h"
@@ -31,10 +33,11 @@ struct ProcessObjects {
     InstallationPaths installationPaths;
     ExportLocation exportLocation;
     GroupNameTable groupNames;
+    RunReport report; ///< what the run reports as it goes
     /// Asking for its path may already report a missing program-data folder, before the
     /// banner.
-    LocalizedMessages messages{installationPaths.localMessagesPath()};
-    ExportFile exportFile; ///< one writer for the whole run
+    LocalizedMessages messages{installationPaths.localMessagesPath(), report};
+    ExportFile exportFile{report}; ///< one writer for the whole run
 };
 
 /// The preference stage: both preference files into the one store, then the branch rows.
@@ -78,6 +81,25 @@ int endWithError(ExportFile &exportFile, const std::runtime_error &error)
     return endWith(kExitFailure);
 }
 
+/// The end of a complete export: the list of settings to configure by hand beside the
+/// export file, and the summary of what went into the file.
+void reportExport(ProcessObjects &objects)
+{
+    const RunReport &report = objects.report;
+    const QString toDoListPath = objects.exportLocation.actionsRequiredPath();
+    QString error;
+    const bool isListWritten = writeToDoList(toDoListPath, report.actionItems(), &error);
+    const RowCounts &counts = report.rowCounts();
+    Console::endLine(Console::Stream::Out);
+    Console::outLine(Messages::exportSummary(counts.branchSettings, counts.commentedBranchSettings,
+                                             counts.groups, counts.groupSettings,
+                                             counts.computers, counts.ungroupedComputers));
+    // The export file is complete either way; the items are on the console above.
+    Console::outLine(isListWritten
+                         ? Messages::toDoListWritten(report.actionItems().size(), toDoListPath)
+                         : Messages::toDoListNotWritten(toDoListPath, error));
+}
+
 } // namespace
 
 int runExporter()
@@ -87,8 +109,9 @@ int runExporter()
     Console::outLine(Messages::banner(programVersion()));
     Console::endLine(Console::Stream::Out);
 
-    // Whether an old export file was there, and whether it went, does not matter.
+    // Whether an old export file or list was there, and whether it went, does not matter.
     QFile::remove(objects.exportLocation.exportFilePath());
+    QFile::remove(objects.exportLocation.actionsRequiredPath());
 
     // The export file is flushed before every line that reports an outcome, so what the
     // console says has happened is in the file, and a failed write is reported first.
@@ -114,8 +137,13 @@ int runExporter()
 
     if (validatingAuthorityRulesConfigured(objects.installationPaths.userValidationPath())) {
         Console::endLine(Console::Stream::Out);
-        Console::outLine(Messages::rulesNotExported());
+        objects.report.actionRequired(Messages::rulesNotExported());
     }
+    if (objects.report.hasPasswordInClearText()) {
+        Console::endLine(Console::Stream::Out);
+        objects.report.actionRequired(Messages::passwordInClearText());
+    }
+    reportExport(objects);
 
     const QString exportFilePath = objects.exportLocation.exportFilePath();
     Console::endLine(Console::Stream::Out);

@@ -9,8 +9,9 @@ BranchPreferencesExporter::BranchPreferencesExporter(ExportFile &file, const QSt
 {
 }
 
-void BranchPreferencesExporter::writeRowKind()
+RowKind BranchPreferencesExporter::writeRowKind()
 {
     write(u"BranchSetting");
     write(kFieldSeparator);
+    return RowKind::BranchSetting;
 }

@@ -8,5 +8,5 @@ public:
     BranchPreferencesExporter(ExportFile &file, const QString &exportPath);
 
 protected:
-    void writeRowKind() override;
+    RowKind writeRowKind() override;
 };

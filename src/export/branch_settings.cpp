@@ -3,6 +3,7 @@
 #include "common/messages.h"
 #include "export/branch_preferences_exporter.h"
 #include "export/branch_rows.h"
+#include "export/export_file.h"
 #include "platform/console.h"
 
 bool exportBranchSettings(UtilsLib::PortablePreferences &preferences, LocalizedMessages &messages,
@@ -12,6 +13,7 @@ bool exportBranchSettings(UtilsLib::PortablePreferences &preferences, LocalizedM
     if (!exporter.isOpen()) {
         Console::endLine(Console::Stream::Out);
         Console::outLine(Messages::exportFileNotOpened(exportPath));
+        Console::outLine(Messages::reason(file.openError()));
         Console::endLine(Console::Stream::Out);
         return false;
     }

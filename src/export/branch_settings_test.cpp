@@ -24,6 +24,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
+        // A readable messages file without messages: every message is empty, silently.
+        writeTestFile(m_dir.filePath(u"localmsgs.inf"_s), QByteArray());
     }
 
     QString exportPath() const { return m_dir.filePath(u"kestrunSettings.csv"_s); }
@@ -34,7 +36,8 @@ protected:
         QFile::remove(exportPath());
         MapPreferences store(preferences);
         Console::Capture console;
-        ExportFile file;
+        RunReport report;
+        ExportFile file(report);
         EXPECT_TRUE(exportBranchSettings(store, m_messages, file, exportPath()));
         file.finish();
         m_console = console.out();
@@ -62,7 +65,8 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    LocalizedMessages m_messages{m_dir.filePath(u"localmsgs.inf"_s)};
+    RunReport m_report;
+    LocalizedMessages m_messages{m_dir.filePath(u"localmsgs.inf"_s), m_report};
     QString m_console;
 };
 
@@ -226,7 +230,8 @@ TEST_F(BranchSettingsTest, UnsupportedAuthorityStopsBeforeItsRowsAndKeepsEarlier
         SCOPED_TRACE(c.name);
         QFile::remove(exportPath());
         MapPreferences store(c.preferences);
-        ExportFile file;
+        RunReport report;
+        ExportFile file(report);
         try {
             exportBranchSettings(store, m_messages, file, exportPath());
             ADD_FAILURE() << "no error raised";
@@ -252,10 +257,14 @@ TEST_F(BranchSettingsTest, ExportFileThatCannotBeOpenedWritesNothing)
     MapPreferences store;
     Console::Capture console;
     const QString path = m_dir.filePath(u"missing/kestrunSettings.csv"_s);
-    ExportFile file;
+    RunReport report;
+    ExportFile file(report);
     EXPECT_FALSE(exportBranchSettings(store, m_messages, file, path));
     EXPECT_EQ(console.out(),
-              u"\nFailed to open export file: '"_s + QDir::toNativeSeparators(path) + u"'\n\n"_s);
+              u"\nFailed to open export file: '"_s + QDir::toNativeSeparators(path)
+                  + u"'\nReason: "_s + file.openError() + u"\n\n"_s);
+    // The system's own words, such as "No such file or directory".
+    EXPECT_FALSE(file.openError().isEmpty());
     EXPECT_FALSE(QFile::exists(path));
 }
 

@@ -74,7 +74,7 @@ void writeStationHoursSessionRows(UtilsLib::PortablePreferences &preferences,
     const auto text = [&](const QString &name) { return preferences.getString(name, QString()); };
 
     // Reservation stations
-    exporter.writeString(filterLocalFile(text(u"General: Reservation Station Facility Map File Path"_s), u"Reservation Manager Settings > URL for Floor Plan Map"_s), kReservationManagerSettings, u"floorPlanMapUrl"_s);
+    exporter.writeString(filterLocalFile(text(u"General: Reservation Station Facility Map File Path"_s), u"Reservation Manager Settings > URL for Floor Plan Map"_s, exporter.report()), kReservationManagerSettings, u"floorPlanMapUrl"_s);
     exporter.writeString(convertColor(text(u"General: Reservation Stations Color - Background"_s)), kReservationManagerSettings, u"backgroundColor"_s);
     exporter.writeLocalized(text(u"General: Reservation Stations Receipt Footer Text"_s), kReservationServiceSettings, u"en"_s, u"confirmationPrinterFootersMulti"_s);
 

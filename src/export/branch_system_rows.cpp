@@ -11,7 +11,6 @@
 #include "export/preferences_exporter.h"
 #include "export/setting_categories.h"
 #include "export/value_conversions.h"
-#include "platform/console.h"
 #include "utils/portable_preferences.h"
 
 using namespace Qt::StringLiterals;
@@ -88,7 +87,10 @@ void writeValidatingAuthority(UtilsLib::PortablePreferences &preferences,
     exporter.writeString(text(u"Location Code"_s), kIlsConnectionSettings, key + u"sipLocationCode"_s);
     exporter.writeBool(integer(u"Login Required"_s), kIlsConnectionSettings, key + u"sipLoginRequired"_s);
     exporter.writeString(text(u"Login Name"_s), kIlsConnectionSettings, key + u"sipLoginId"_s);
-    exporter.writeString(text(u"Login Password"_s), kIlsConnectionSettings, key + u"sipPassword"_s);
+    const QString password = text(u"Login Password"_s);
+    exporter.writeString(password, kIlsConnectionSettings, key + u"sipPassword"_s);
+    if (!password.isEmpty())
+        exporter.report().notePasswordInClearText();
     exporter.writeBool(integer(u"Error Checking Enabled"_s), kIlsConnectionSettings, key + u"sipErrorDetectionEnabled"_s);
     const QString scheme = papiProtocolFor(integer(u"Connection Type"_s));
     if (!scheme.isEmpty())
@@ -101,7 +103,7 @@ void writeUsagePolicy(UtilsLib::PortablePreferences &preferences, PreferencesExp
 {
     const auto integer = [&](const QString &name) { return preferences.getInt(name, 0); };
     const auto urlOf = [&](const QString &name) {
-        return filterLocalFile(preferences.getString(name, QString()), kUsagePolicyLabel);
+        return filterLocalFile(preferences.getString(name, QString()), kUsagePolicyLabel, exporter.report());
     };
 
     QString url = urlOf(u"Use Policy: en_us"_s);
@@ -165,7 +167,7 @@ void writeSystemAuthorityAppearanceRows(UtilsLib::PortablePreferences &preferenc
     // Idle-screen appearance
     exporter.writeBool(true, kReservableComputerSettings, u"useCustomSettings"_s);
     exporter.writeString(convertColor(text(u"Client Appearance: Idle Screen Background Color"_s)), kReservableComputerSettings, u"customBackgroundColor"_s);
-    exporter.writeString(filterLocalFile(text(u"Client Appearance: Idle Screen Background Image"_s), kBackgroundImageLabel), kReservableComputerSettings, u"customBackgroundImage"_s);
+    exporter.writeString(filterLocalFile(text(u"Client Appearance: Idle Screen Background Image"_s), kBackgroundImageLabel, exporter.report()), kReservableComputerSettings, u"customBackgroundImage"_s);
     if (integer(u"Client Appearance: Idle Screen Information Portal Hidden"_s) != 0)
         writeHiddenPortal(exporter, u"instructionsUrlMulti"_s);
     if (integer(u"Client Appearance: Idle Screen News Feed Portal Hidden"_s) != 0)
@@ -178,7 +180,7 @@ void writeSystemAuthorityAppearanceRows(UtilsLib::PortablePreferences &preferenc
     const int welcomeMessage = integer(u"Client: Welcome Message Displayed When Session Starts"_s);
     exporter.writeBool(welcomeMessage, kReservableComputerSettings, u"welcomeMessageEnabled"_s);
     if (welcomeMessage > 0)
-        Console::outLine(Messages::welcomeMessageToConfigure());
+        exporter.report().actionRequired(Messages::welcomeMessageToConfigure());
 
     // Usage policy
     writeUsagePolicy(preferences, exporter);

@@ -15,7 +15,8 @@ constexpr QLatin1StringView kWriteFailedMiddle{"': "};
 
 } // namespace
 
-ExportFile::ExportFile(OutputFileOpener opener) : m_opener(std::move(opener))
+ExportFile::ExportFile(RunReport &report, OutputFileOpener opener)
+    : m_report(report), m_opener(std::move(opener))
 {
 }
 
@@ -24,9 +25,8 @@ ExportFile::~ExportFile() = default;
 bool ExportFile::open(const QString &path)
 {
     if (m_state == State::NotOpen) {
-        QString ignored;
         // Appending: a file that could not be removed at the start keeps its old rows.
-        m_file = m_opener(path, OutputFile::Mode::Append, &ignored);
+        m_file = m_opener(path, OutputFile::Mode::Append, &m_openError);
         if (m_file) {
             m_path = path;
             m_state = State::Open;
@@ -40,11 +40,12 @@ bool ExportFile::isOpen() const
     return m_state == State::Open;
 }
 
-void ExportFile::append(QByteArrayView rows)
+void ExportFile::append(QByteArrayView row, RowKind kind, bool isCommentedOut)
 {
     if (m_state != State::Open)
         return;
-    m_buffer.append(rows);
+    m_report.countRow(kind, isCommentedOut);
+    m_buffer.append(row);
     if (m_buffer.size() >= kChunkSize)
         flush();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/byte_buffer.h"
+#include "export/run_report.h"
 #include "platform/output_file.h"
 
 #include <QByteArrayView>
@@ -23,8 +24,9 @@ public:
 /// ever joined to the cut end of an earlier one.
 class ExportFile {
 public:
-    /// \a opener opens the file; by default the system's file.
-    explicit ExportFile(OutputFileOpener opener = openOutputFile);
+    /// Rows are counted by kind into \a report; \a opener opens the file, by default the
+    /// system's file.
+    explicit ExportFile(RunReport &report, OutputFileOpener opener = openOutputFile);
     ExportFile(const ExportFile &) = delete;
     ExportFile &operator=(const ExportFile &) = delete;
     /// Writes nothing more: a run that ends early has flushed what it reports.
@@ -34,10 +36,16 @@ public:
     /// the run's export file and later calls only say that it is open.
     bool open(const QString &path);
     bool isOpen() const;
+    /// The system's reason when the file could not be opened.
+    const QString &openError() const { return m_openError; }
 
-    /// Adds whole rows (line ends included); a chunk is written once enough is collected.
-    /// Without an open file the rows are lost, as with a file that could not be opened.
-    void append(QByteArrayView rows);
+    /// What the run reports; the row writers report through it too.
+    RunReport &report() { return m_report; }
+
+    /// Adds one whole row of \a kind (line end included) and counts it; a chunk is written
+    /// once enough is collected. Without an open file the row is lost, as with a file that
+    /// could not be opened, and not counted.
+    void append(QByteArrayView row, RowKind kind, bool isCommentedOut);
     /// Writes every row collected so far.
     void flush();
     /// Writes every row, hands the file to the storage device and closes it.
@@ -53,9 +61,11 @@ private:
         Failed,   ///< a write, sync or close failed and was reported
     };
 
+    RunReport &m_report;
     OutputFileOpener m_opener;
     std::unique_ptr<OutputFile> m_file;
     QString m_path;
+    QString m_openError;
     ByteBuffer m_buffer;
     State m_state = State::NotOpen;
 };

@@ -32,6 +32,7 @@ QByteArray numberedRows(int count)
 class ExportFileTest : public testing::Test {
 protected:
     QString exportPath() const { return m_dir.filePath(u"kestrunSettings.csv"_s); }
+    RunReport m_report;
     QByteArray exported() const { return readTestFile(exportPath()); }
     std::string writeFailedMessage(const char *reason) const
     {
@@ -45,7 +46,7 @@ protected:
         try {
             for (qsizetype start = 0; start < rows.size();) {
                 const qsizetype end = rows.indexOf("\r\n", start) + 2;
-                file.append(QByteArrayView(rows).sliced(start, end - start));
+                file.append(QByteArrayView(rows).sliced(start, end - start), RowKind::BranchSetting, false);
                 start = end;
             }
             file.finish();
@@ -67,7 +68,7 @@ TEST_F(ExportFileTest, AFullDiskIsReportedAndNothingIsWrittenAfterIt)
         QFile::remove(exportPath());
         OutputFailures failures;
         failures.spaceLeft = spaceLeft;
-        ExportFile file(failingFiles(failures));
+        ExportFile file(m_report, failingFiles(failures));
         ASSERT_TRUE(file.open(exportPath()));
         EXPECT_EQ(appendRows(file, rows), writeFailedMessage(kDiskFullReason));
         // The rows before the failure are intact: the file is what the disk took.
@@ -75,7 +76,7 @@ TEST_F(ExportFileTest, AFullDiskIsReportedAndNothingIsWrittenAfterIt)
 
         // Rows that come after the failure are never joined to the cut row, even once the
         // disk has room again.
-        EXPECT_NO_THROW(file.append(numberedRow(0)));
+        EXPECT_NO_THROW(file.append(numberedRow(0), RowKind::BranchSetting, false));
         EXPECT_NO_THROW(file.flush());
         EXPECT_EQ(exported(), rows.first(spaceLeft));
     }
@@ -90,7 +91,7 @@ TEST_F(ExportFileTest, AFailedSyncOrCloseIsReported)
     closeFails.closeFails = true;
     for (const OutputFailures &failures : {syncFails, closeFails}) {
         QFile::remove(exportPath());
-        ExportFile file(failingFiles(failures));
+        ExportFile file(m_report, failingFiles(failures));
         ASSERT_TRUE(file.open(exportPath()));
         EXPECT_EQ(appendRows(file, rows), writeFailedMessage(kDeviceFailedReason));
         EXPECT_EQ(exported(), rows);
@@ -100,16 +101,21 @@ TEST_F(ExportFileTest, AFailedSyncOrCloseIsReported)
 
 TEST_F(ExportFileTest, OpensOnceAndLosesRowsSilentlyWithoutAFile)
 {
-    ExportFile missing;
+    RunReport report;
+    ExportFile missing(report);
     EXPECT_FALSE(missing.open(exportPath() + u"/missing/kestrunSettings.csv"_s));
+    EXPECT_EQ(missing.openError(), u"No such file or directory"_s);
     EXPECT_EQ(appendRows(missing, numberedRows(2)), std::string());
+    // Rows that never reach a file are not counted.
+    EXPECT_EQ(report.rowCounts().branchSettings, 0);
 
-    ExportFile file;
+    ExportFile file(report);
     ASSERT_TRUE(file.open(exportPath()));
     // Later exporters find the run's file open, whatever path they name.
     EXPECT_TRUE(file.open(exportPath() + u"/missing/kestrunSettings.csv"_s));
     EXPECT_EQ(appendRows(file, numberedRows(2)), std::string());
     EXPECT_EQ(exported(), numberedRows(2));
+    EXPECT_EQ(report.rowCounts().branchSettings, 2);
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 #include "export/export_file.h"
 #include "export/export_text.h"
 #include "export/text_scan.h"
-#include "platform/console.h"
 
 #include <stdexcept>
 
@@ -44,6 +43,11 @@ bool ExportRowWriter::isOpen() const
     return m_file.isOpen();
 }
 
+RunReport &ExportRowWriter::report()
+{
+    return m_file.report();
+}
+
 void ExportRowWriter::validateValue(QStringView value, QStringView label)
 {
     // One pass looks for characters beyond Latin-1 and for the separator's first character.
@@ -72,8 +76,8 @@ void ExportRowWriter::validateValue(QStringView value, QStringView label)
     if ((allUnits & TextScan::kHighBytes) != 0) {
         ByteBuffer written;
         ExportText::append(written, value);
-        Console::outLine(Messages::charactersReplaced(QString::fromLatin1(written.view()),
-                                                      label.toString()));
+        report().actionRequired(Messages::charactersReplaced(
+            QString::fromLatin1(written.view()), label.toString()));
     }
 }
 
@@ -92,10 +96,10 @@ void ExportRowWriter::writeQuoted(QStringView text)
     ExportText::appendQuoted(m_row, text);
 }
 
-void ExportRowWriter::endRow()
+void ExportRowWriter::endRow(RowKind kind, bool isCommentedOut)
 {
     m_row.append(QByteArrayView("\r\n"));
-    m_file.append(m_row.view());
+    m_file.append(m_row.view(), kind, isCommentedOut);
     m_row.clear();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/byte_buffer.h"
+#include "export/run_report.h"
 
 #include <QLatin1StringView>
 #include <QString>
@@ -21,7 +22,10 @@ public:
 
     /// Throws std::runtime_error when \a value holds the field separator; reports
     /// characters the export file cannot hold.
-    static void validateValue(QStringView value, QStringView label);
+    void validateValue(QStringView value, QStringView label);
+
+    /// What the run reports.
+    RunReport &report();
 
 protected:
     ExportRowWriter(ExportFile &file, const QString &exportPath);
@@ -34,8 +38,8 @@ protected:
     /// Adds \a text to the row being built in double quotes, every line break written as
     /// the four characters \r\n.
     void writeQuoted(QStringView text);
-    /// Ends the row with CR LF and hands it whole to the export file.
-    void endRow();
+    /// Ends the row, a row of \a kind, with CR LF and hands it whole to the export file.
+    void endRow(RowKind kind, bool isCommentedOut = false);
     /// Drops the row being built: a row abandoned by an error never reaches the file.
     void abandonRow();
 

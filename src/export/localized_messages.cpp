@@ -1,6 +1,8 @@
 #include "export/localized_messages.h"
 
+#include "common/messages.h"
 #include "export/preferences_exporter.h"
+#include "export/run_report.h"
 #include "platform/ini_file.h"
 
 using namespace Qt::StringLiterals;
@@ -16,7 +18,8 @@ const std::array<Language, 3> &languageTable()
     return table;
 }
 
-LocalizedMessages::LocalizedMessages(const QString &path) : m_path(path)
+LocalizedMessages::LocalizedMessages(const QString &path, RunReport &report)
+    : m_path(path), m_report(report)
 {
 }
 
@@ -24,8 +27,12 @@ LocalizedMessages::~LocalizedMessages() = default;
 
 QString LocalizedMessages::message(const QByteArray &messageKey, const Language &language)
 {
-    if (!m_file)
+    if (!m_file) {
         m_file = std::make_unique<IniFile::IndexedFile>(m_path);
+        // The lookups go on, each giving an empty message.
+        if (!m_file->isReadable())
+            m_report.actionRequired(Messages::localizedMessagesUnreadable(m_path));
+    }
     // The file holds Windows-1252 bytes; taking each byte as one character brings it back
     // unchanged in the Latin-1 export file.
     return QString::fromLatin1(m_file->readString(language.section, messageKey));

@@ -10,6 +10,7 @@ namespace IniFile {
 class IndexedFile;
 }
 class PreferencesExporter;
+class RunReport;
 
 /// One language of every localized value: the INI section (Windows-1252 bytes) and the code.
 struct Language {
@@ -22,10 +23,11 @@ const std::array<Language, 3> &languageTable();
 
 /// The localized-messages file of the installation, one for the run. The file is read at
 /// the first lookup and indexed, since the group stage looks up several messages a group;
-/// the program never changes it.
+/// the program never changes it. A file that cannot be read gives empty messages, which
+/// the operator must then configure by hand: \a report is told so once.
 class LocalizedMessages {
 public:
-    explicit LocalizedMessages(const QString &path);
+    LocalizedMessages(const QString &path, RunReport &report);
     ~LocalizedMessages();
     LocalizedMessages(const LocalizedMessages &) = delete;
     LocalizedMessages &operator=(const LocalizedMessages &) = delete;
@@ -38,6 +40,7 @@ public:
 
 private:
     QString m_path;
+    RunReport &m_report;
     std::unique_ptr<IniFile::IndexedFile> m_file;
 };
 

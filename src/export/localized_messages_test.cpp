@@ -31,14 +31,16 @@ TEST(LocalizedMessages, WritesTheThreeLanguagesInOrderWithTheirBytesUnchanged)
     const auto exportMessage = [&](LocalizedMessages &messages, const QByteArray &messageKey) {
         const QString exportPath = dir.filePath(u"kestrunSettings.csv"_s);
         QFile::remove(exportPath);
-        ExportFile file;
+        RunReport report;
+        ExportFile file(report);
         BranchPreferencesExporter exporter(file, exportPath);
         writeLocalizedMessage(exporter, messages, messageKey, u"RCS"_s, u"warningMulti"_s);
         file.finish();
         return readTestFile(exportPath);
     };
 
-    LocalizedMessages withoutFile(messagesPath);
+    RunReport report;
+    LocalizedMessages withoutFile(messagesPath, report);
     EXPECT_EQ(exportMessage(withoutFile, "LCL_WARN_DISPLAY_1"), messageRows("", "", ""));
 
     writeTestFile(messagesPath, "[English]\r\n"
@@ -50,7 +52,7 @@ TEST(LocalizedMessages, WritesTheThreeLanguagesInOrderWithTheirBytesUnchanged)
                                        "LCL_WARN_DISPLAY_1=Su sesi\xF3" "n termina.\r\n");
     // The file is read at the first lookup: the run's messages read it once.
     EXPECT_EQ(exportMessage(withoutFile, "LCL_WARN_DISPLAY_1"), messageRows("", "", ""));
-    LocalizedMessages messages(messagesPath);
+    LocalizedMessages messages(messagesPath, report);
     EXPECT_EQ(exportMessage(messages, "LCL_WARN_DISPLAY_1"),
               messageRows("Your session ends soon.", "Su sesi\xF3" "n termina.",
                           "Votre s\xE9" "ance \x80 5 minutes."));

@@ -132,13 +132,13 @@ void PreferencesExporter::writeValueRow(const QString &category, const QString &
     try {
         if (commentedOut)
             write(kCommentPrefix);
-        writeRowKind();
+        const RowKind kind = writeRowKind();
         write(category);
         write("."_L1);
         write(key);
         write(kFieldSeparator);
         write(QLatin1StringView(value));
-        endRow();
+        endRow(kind, commentedOut);
     } catch (...) {
         abandonRow();
         throw;

@@ -37,8 +37,9 @@ protected:
     PreferencesExporter(ExportFile &file, const QString &exportPath);
     ~PreferencesExporter() = default;
 
-    /// Writes the row kind part of a setting row, separator included.
-    virtual void writeRowKind() = 0;
+    /// Writes the row kind part of a setting row, separator included, and says which
+    /// kind of row it is.
+    virtual RowKind writeRowKind() = 0;
 
 private:
     /// Writes a setting row whose value is m_value.

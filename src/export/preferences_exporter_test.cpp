@@ -57,7 +57,7 @@ protected:
     /// A writer for a new run, opened by the first exporter made with it.
     ExportFile &newExportFile()
     {
-        m_file = std::make_unique<ExportFile>();
+        m_file = std::make_unique<ExportFile>(m_report);
         return *m_file;
     }
     /// The file after the rows collected so far were written.
@@ -83,6 +83,7 @@ protected:
 
 private:
     QTemporaryDir m_dir;
+    RunReport m_report;
     std::unique_ptr<ExportFile> m_file;
 };
 

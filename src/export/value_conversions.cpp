@@ -3,6 +3,7 @@
 #include "common/messages.h"
 #include "export/export_constants.h"
 #include "export/preferences_exporter.h"
+#include "export/run_report.h"
 #include "platform/console.h"
 
 #include <QUrl>
@@ -82,7 +83,8 @@ QString convertColor(const QString &value)
     return u'#' + byteAt(0) + byteAt(8) + byteAt(16);
 }
 
-QString filterLocalFile(const QString &value, const QString &cloudSettingLabel)
+QString filterLocalFile(const QString &value, const QString &cloudSettingLabel,
+                        RunReport &report)
 {
     // An empty value names nothing; callers fall back to another setting on it.
     if (value.isEmpty())
@@ -97,7 +99,7 @@ QString filterLocalFile(const QString &value, const QString &cloudSettingLabel)
     if (!isLocalFile)
         return value;
     Console::endLine(Console::Stream::Out);
-    Console::outLine(Messages::localFileNotMapped(value, cloudSettingLabel));
+    report.actionRequired(Messages::localFileNotMapped(value, cloudSettingLabel));
     Console::endLine(Console::Stream::Out);
     return kNoMappingMarker + value;
 }

@@ -6,13 +6,16 @@
 #include <optional>
 
 class PreferencesExporter;
+class RunReport;
 
 /// Legacy colour (empty, "0", six hex digits or a decimal COLORREF) to "#RRGGBB".
 QString convertColor(const QString &value);
 
-/// The value, or "NO_MAPPING: " + value with an instruction on the console when it names
-/// a local file. An empty value comes back empty.
-QString filterLocalFile(const QString &value, const QString &cloudSettingLabel);
+/// The value, or "NO_MAPPING: " + value when it names a local file; the instruction to
+/// configure \a cloudSettingLabel by hand then goes to \a report. An empty value comes
+/// back empty.
+QString filterLocalFile(const QString &value, const QString &cloudSettingLabel,
+                        RunReport &report);
 
 /// Legacy library-system name to the cloud service's ILS type; "SIP2" for any other.
 QString ilsTypeForName(const QString &name);

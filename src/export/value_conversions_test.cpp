@@ -2,6 +2,7 @@
 
 #include "export/branch_preferences_exporter.h"
 #include "export/export_file.h"
+#include "export/run_report.h"
 #include "platform/console.h"
 #include "support/test_files.h"
 
@@ -64,16 +65,22 @@ TEST(ValueConversions, RefusesLocalFilesWithAnInstruction)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         Console::Capture console;
+        RunReport report;
         if (c.isLocal) {
-            EXPECT_EQ(filterLocalFile(c.input, label), u"NO_MAPPING: "_s + c.input);
-            EXPECT_EQ(console.out(), QString(instruction).replace(u"%1"_s, c.input));
+            EXPECT_EQ(filterLocalFile(c.input, label, report), u"NO_MAPPING: "_s + c.input);
+            const QString line = QString(instruction).replace(u"%1"_s, c.input);
+            EXPECT_EQ(console.out(), line);
+            // The line printed is the item of the to-do list.
+            EXPECT_EQ(report.actionItems(), QStringList{line.trimmed()});
         } else {
-            EXPECT_EQ(filterLocalFile(c.input, label), c.input);
+            EXPECT_EQ(filterLocalFile(c.input, label, report), c.input);
             EXPECT_EQ(console.out(), QString());
+            EXPECT_TRUE(report.actionItems().isEmpty());
         }
     }
     Console::Capture console;
-    EXPECT_EQ(filterLocalFile(QString(), label), QString());
+    RunReport report;
+    EXPECT_EQ(filterLocalFile(QString(), label, report), QString());
     EXPECT_EQ(console.out(), QString());
 }
 
@@ -150,7 +157,8 @@ TEST(ValueConversions, WritesTheConnectorTypeUnderItsConnector)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"kestrunSettings.csv"_s);
-    ExportFile file;
+    RunReport report;
+    ExportFile file(report);
     BranchPreferencesExporter exporter(file, path);
     for (const int authority : {2, 1, 3})
         writeConnectorType(exporter, authority, u"Evergreen"_s, u"Ils"_s);

@@ -2,10 +2,12 @@
 
 #include <QByteArrayView>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <utility>
 
 namespace IniFile {
@@ -144,12 +146,18 @@ QByteArray withoutQuotes(QByteArray value)
     return value;
 }
 
-QByteArray fileBytes(const QString &path)
+/// The whole file; nothing when it cannot be opened or read (a folder is no file).
+std::optional<QByteArray> fileBytes(const QString &path)
 {
+    if (QFileInfo(path).isDir())
+        return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
 }
 
 } // namespace
@@ -247,8 +255,11 @@ QByteArray readString(const Contents &contents, const QByteArray &section,
     return valueOrDefault(entry, defaultValue);
 }
 
-IndexedFile::IndexedFile(const QString &path) : m_contents(parse(fileBytes(path)))
+IndexedFile::IndexedFile(const QString &path)
 {
+    const std::optional<QByteArray> bytes = fileBytes(path);
+    m_isReadable = bytes.has_value();
+    m_contents = parse(bytes.value_or(QByteArray()));
     // Only the first section of a name, and in it the first entry of a name, is ever found.
     for (const Section &section : std::as_const(m_contents)) {
         const QByteArray sectionName = foldedName(section.name);
@@ -305,12 +316,12 @@ QByteArrayList readSection(const Contents &contents, const QByteArray &section)
 QByteArray readString(const QString &path, const QByteArray &section, const QByteArray &key,
                       const QByteArray &defaultValue)
 {
-    return readString(parse(fileBytes(path)), section, key, defaultValue);
+    return readString(parse(fileBytes(path).value_or(QByteArray())), section, key, defaultValue);
 }
 
 QByteArrayList readSection(const QString &path, const QByteArray &section)
 {
-    return readSection(parse(fileBytes(path)), section);
+    return readSection(parse(fileBytes(path).value_or(QByteArray())), section);
 }
 
 } // namespace IniFile

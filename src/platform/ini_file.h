@@ -54,9 +54,12 @@ public:
 
     QByteArray readString(const QByteArray &section, const QByteArray &key,
                           const QByteArray &defaultValue = {}) const;
+    /// Whether the file could be read; a missing or unreadable file reads as empty.
+    bool isReadable() const { return m_isReadable; }
 
 private:
     Contents m_contents;
+    bool m_isReadable = false;
     QHash<QByteArray, QHash<QByteArray, const Entry *>> m_index; ///< folded names
 };
 

@@ -9,7 +9,8 @@
 #   setup.sh        optional, sourced after laying out with ROOT set: changes one thing
 #                   (set_entry / remove_entry below edit a preference file; fill_disk_after
 #                   and fail_sync below make the export folder's disk fail)
-#   expected/       stdout, stderr, status and, when one is written, kestrunSettings.csv
+#   expected/       stdout, stderr, status and, when they are written, kestrunSettings.csv
+#                   and actionsRequired.txt (the list of settings to configure by hand)
 # Paths in the expected output are written with @ROOT@ for the temporary folder.
 # With UPDATE_GOLDEN=1 the expected/ folder is rewritten from this run instead.
 #
@@ -96,6 +97,7 @@ PROGRAMDATA="$ROOT/ProgramData"
 HOME_DIR="$ROOT/home"
 WORK_DIR="$PROGRAMS_DIR/Management Console"
 EXPORT_FILE="$HOME_DIR/Desktop/KESTRUN_SETTINGS/kestrunSettings.csv"
+ACTIONS_FILE="$HOME_DIR/Desktop/KESTRUN_SETTINGS/actionsRequired.txt"
 if [ -f "$case_dir/setup.sh" ]; then
     # shellcheck source=/dev/null
     source "$case_dir/setup.sh"
@@ -111,6 +113,7 @@ before=$(inputs_digest)
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 
 actual=$(mktemp -d)
+[ -f "$ACTIONS_FILE" ] && cp "$ACTIONS_FILE" "$actual/stale-actionsRequired.txt"
 set +e
 if [ "$under_wine" = 1 ]; then
     # The desktop of the case, as a redirected desktop folder.
@@ -127,7 +130,9 @@ fi
 echo $? >"$actual/status"
 set -e
 
-for stream in stdout stderr; do
+[ -f "$ACTIONS_FILE" ] && cp "$ACTIONS_FILE" "$actual/actionsRequired.txt"
+# The list holds what the console showed, paths included.
+for stream in stdout stderr $([ -f "$actual/actionsRequired.txt" ] && echo actionsRequired.txt); do
     if [ "$under_wine" = 1 ]; then
         # Windows shows paths with backslashes: each path under the temporary folder or
         # C:\ProgramData is written back with @ROOT@ and slashes, up to the quote or line
@@ -144,8 +149,15 @@ for stream in stdout stderr; do
     fi
 done
 [ -f "$EXPORT_FILE" ] && cp "$EXPORT_FILE" "$actual/kestrunSettings.csv"
+# A list left by an earlier run never stands in for this run's.
+if [ -f "$actual/stale-actionsRequired.txt" ] && [ -f "$actual/actionsRequired.txt" ] &&
+    cmp -s "$actual/stale-actionsRequired.txt" "$actual/actionsRequired.txt"; then
+    echo "FAIL: the list of settings to configure by hand is the one an earlier run left"
+    failed_stale=1
+fi
+rm -f "$actual/stale-actionsRequired.txt"
 
-failed=0
+failed=${failed_stale:-0}
 after=$(inputs_digest)
 if [ "$before" != "$after" ]; then
     echo "FAIL: the run changed its input files"
@@ -162,7 +174,8 @@ if [ "${UPDATE_GOLDEN:-0}" = 1 ]; then
     if [ "$under_wine" = 1 ]; then
         # Only what differs from the expected output of Linux.
         rm -rf "${case_dir:?}/expected-windows"
-        for file in stdout stderr status; do
+        for file in stdout stderr status actionsRequired.txt; do
+            [ -f "$case_dir/expected/$file" ] || [ -f "$actual/$file" ] || continue
             if ! cmp -s "$case_dir/expected/$file" "$actual/$file"; then
                 mkdir -p "$case_dir/expected-windows"
                 cp "$actual/$file" "$case_dir/expected-windows/"
@@ -193,6 +206,14 @@ for file in stdout stderr status; do
         failed=1
     fi
 done
+expected_list=$(expected actionsRequired.txt)
+if [ -f "$expected_list" ] || [ -f "$actual/actionsRequired.txt" ]; then
+    if ! cmp -s "$expected_list" "$actual/actionsRequired.txt"; then
+        echo "FAIL: the list of settings to configure by hand differs (expected, actual):"
+        diff "$expected_list" "$actual/actionsRequired.txt" || true
+        failed=1
+    fi
+fi
 expected_export=$(expected kestrunSettings.csv)
 if [ -f "$expected_export" ] || [ -f "$actual/kestrunSettings.csv" ]; then
     if ! cmp -s "$expected_export" "$actual/kestrunSettings.csv"; then

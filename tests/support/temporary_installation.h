@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/localized_messages.h"
+#include "export/run_report.h"
 #include "support/scoped_folders.h"
 
 #include <QDir>
@@ -43,5 +44,6 @@ public:
 private:
     QTemporaryDir m_dir;
     ScopedFolders m_folders;
-    LocalizedMessages m_messages{localMessagesPath()};
+    RunReport m_report;
+    LocalizedMessages m_messages{localMessagesPath(), m_report};
 };
