@@ -162,8 +162,12 @@ QString toDoListWritten(qsizetype items, const QString &path)
 
 QString toDoListNotWritten(const QString &path, const QString &systemReason)
 {
+    // Windows ends its reasons with a full stop of their own.
+    QString reason = systemReason;
+    if (reason.endsWith(u'.'))
+        reason.chop(1);
     return u"WARNING: Could not write the list of settings to configure by hand '"_s
-        + shown(path) + u"': "_s + systemReason
+        + shown(path) + u"': "_s + reason
         + u". They are the lines above that begin with ACTION REQUIRED."_s;
 }
 

@@ -104,7 +104,8 @@ TEST_F(ExportFileTest, OpensOnceAndLosesRowsSilentlyWithoutAFile)
     RunReport report;
     ExportFile missing(report);
     EXPECT_FALSE(missing.open(exportPath() + u"/missing/kestrunSettings.csv"_s));
-    EXPECT_EQ(missing.openError(), u"No such file or directory"_s);
+    // The system's own words, such as "No such file or directory".
+    EXPECT_FALSE(missing.openError().isEmpty());
     EXPECT_EQ(appendRows(missing, numberedRows(2)), std::string());
     // Rows that never reach a file are not counted.
     EXPECT_EQ(report.rowCounts().branchSettings, 0);
