@@ -114,6 +114,11 @@ QString computerDataNotWritten(const QString &dumpPath)
     return u"Failed to write reservable computer data to export file: "_s + shown(dumpPath);
 }
 
+QString dumpNotDeleted(const QString &dumpPath, const QString &reason)
+{
+    return u"WARNING: Could not delete '"_s + shown(dumpPath) + u"': "_s + reason;
+}
+
 QString databaseStageFailed()
 {
     return u"Failed to export MC database settings"_s;

@@ -32,6 +32,7 @@ QString groupsDumpNotOpened();
 QString groupDataNotWritten(const QString &dumpPath);
 QString computersDumpNotOpened();
 QString computerDataNotWritten(const QString &dumpPath);
+QString dumpNotDeleted(const QString &dumpPath, const QString &reason);
 QString databaseStageFailed();
 
 // End of the run

@@ -29,12 +29,25 @@ bool dumpDatabaseTable(InstallationPaths &paths, ExportFile &file, const QString
     return false;
 }
 
+/// Deletes the dump of a stage. One that cannot be deleted (a read-only export folder) stays
+/// behind, and the operator is told; the export does not depend on it.
+void removeDump(const QString &dumpPath)
+{
+    QFile dump(dumpPath);
+    if (dump.remove())
+        return;
+    const QString reason = dump.errorString();
+    // A dump that was never written is not left behind.
+    if (dump.exists())
+        Console::outLine(Messages::dumpNotDeleted(dumpPath, reason));
+}
+
 bool exportGroupTable(InstallationPaths &paths, ExportLocation &location, ExportFile &file,
                       GroupNameTable &groupNames)
 {
     const QString dumpPath = location.groupsDumpPath();
     // No dump outlives its stage, also when a refused value ends the export.
-    const auto removeDump = qScopeGuard([&dumpPath] { QFile::remove(dumpPath); });
+    const auto removeDumpAtEnd = qScopeGuard([&dumpPath] { removeDump(dumpPath); });
     const bool dumped = dumpDatabaseTable(paths, file, u"Pools"_s, dumpPath);
     const bool exported = exportGroupSettings(location, file, groupNames);
     file.flush();
@@ -47,7 +60,7 @@ bool exportComputerTable(InstallationPaths &paths, ExportLocation &location, Exp
                          const GroupNameTable &groupNames)
 {
     const QString dumpPath = location.computersDumpPath();
-    const auto removeDump = qScopeGuard([&dumpPath] { QFile::remove(dumpPath); });
+    const auto removeDumpAtEnd = qScopeGuard([&dumpPath] { removeDump(dumpPath); });
     const bool dumped = dumpDatabaseTable(paths, file, u"Equipment"_s, dumpPath);
     const bool exported = exportReservableComputers(location, file, groupNames);
     file.flush();

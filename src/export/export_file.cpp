@@ -25,8 +25,9 @@ bool ExportFile::open(const QString &path)
 {
     if (m_state == State::NotOpen) {
         QString ignored;
-        // Appending: a file that could not be removed at the start keeps its old rows.
-        m_file = m_opener(path, OutputFile::Mode::Append, &ignored);
+        // Written from its start: whatever a file that could not be removed at the start
+        // of the run still holds is replaced, never kept in front of this run's rows.
+        m_file = m_opener(path, OutputFile::Mode::Replace, &ignored);
         if (m_file) {
             m_path = path;
             m_state = State::Open;
