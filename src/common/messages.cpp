@@ -94,6 +94,11 @@ QString tableNotDumped(const QString &sqliteMessage)
     return u"Error: "_s + sqliteMessage;
 }
 
+QString dumpNotRead(const QString &dumpPath, const QString &reason)
+{
+    return u"Error: cannot read \""_s + shown(dumpPath) + u"\": "_s + reason;
+}
+
 QString groupsDumpNotOpened()
 {
     return u"Failed to open groupsDump.csv"_s;

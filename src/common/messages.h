@@ -28,6 +28,7 @@ QString charactersReplaced(const QString &valueAsWritten, const QString &label);
 
 // Database stage
 QString tableNotDumped(const QString &sqliteMessage);
+QString dumpNotRead(const QString &dumpPath, const QString &reason);
 QString groupsDumpNotOpened();
 QString groupDataNotWritten(const QString &dumpPath);
 QString computersDumpNotOpened();

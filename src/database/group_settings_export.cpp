@@ -275,5 +275,11 @@ bool exportGroupSettings(ExportLocation &location, ExportFile &file, GroupNameTa
         exporter.writeGroup();
         writeGroupSettings(exporter, group);
     }
+    // A dump read only in part is a table that could not be exported, never a shorter one.
+    if (dump.hasReadFailed()) {
+        file.flush();
+        Console::errLine(Messages::dumpNotRead(dump.path(), dump.errorString()));
+        return false;
+    }
     return true;
 }
