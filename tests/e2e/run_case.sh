@@ -56,6 +56,9 @@ fi
 MC_QFP="$CONSOLE_DIR/config/ksrManagementConsole.qfp"
 MS_QFP="$PROGRAMS_DIR/Management Service/config/ksrServer.qfp"
 
+# windows_path PATH: the Windows name of a Unix path under Wine (drive Z:).
+windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+
 # set_entry FILE NAME VALUE: the entry NAME of a preference file gets VALUE (XML text as
 # written), replacing an entry of exactly that name or adding one before </Settings>.
 set_entry() {
@@ -175,9 +178,6 @@ inputs_digest() {
     (cd "$PROGRAMS_DIR" && find "Management Service" -type f -exec sha256sum {} + 2>/dev/null | sort)
 }
 before=$(inputs_digest)
-
-# windows_path PATH: the Windows name of a Unix path under Wine (drive Z:).
-windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 
 actual=$(mktemp -d)
 set +e
