@@ -112,6 +112,11 @@ QString tableNotDumped(const QString &sqliteMessage)
     return u"Error: "_s + sqliteMessage;
 }
 
+QString dumpNotRead(const QString &dumpPath, const QString &reason)
+{
+    return u"Error: cannot read \""_s + shown(dumpPath) + u"\": "_s + reason;
+}
+
 QString groupsDumpNotOpened()
 {
     return u"Failed to open groupsDump.csv"_s;
@@ -130,6 +135,11 @@ QString computersDumpNotOpened()
 QString computerDataNotWritten(const QString &dumpPath)
 {
     return u"Failed to write reservable computer data to export file: "_s + shown(dumpPath);
+}
+
+QString dumpNotDeleted(const QString &dumpPath, const QString &reason)
+{
+    return u"WARNING: Could not delete '"_s + shown(dumpPath) + u"': "_s + reason;
 }
 
 QString databaseStageFailed()

@@ -30,10 +30,12 @@ QString localizedMessagesUnreadable(const QString &path);
 
 // Database stage
 QString tableNotDumped(const QString &sqliteMessage);
+QString dumpNotRead(const QString &dumpPath, const QString &reason);
 QString groupsDumpNotOpened();
 QString groupDataNotWritten(const QString &dumpPath);
 QString computersDumpNotOpened();
 QString computerDataNotWritten(const QString &dumpPath);
+QString dumpNotDeleted(const QString &dumpPath, const QString &reason);
 QString databaseStageFailed();
 
 // End of the run

@@ -18,6 +18,19 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+/// Deletes the dump of a table. One that cannot be deleted (a read-only export folder)
+/// stays behind, and the operator is told; the export does not depend on it.
+void removeDump(const QString &dumpPath)
+{
+    QFile dump(dumpPath);
+    if (dump.remove())
+        return;
+    const QString reason = dump.errorString();
+    // A dump that was never written is not left behind.
+    if (dump.exists())
+        Console::outLine(Messages::dumpNotDeleted(dumpPath, reason));
+}
+
 /// One table of the database stage: where it is dumped, how its rows are exported and
 /// what is said when they could not be.
 struct DatabaseTable {
@@ -33,7 +46,7 @@ struct DatabaseTable {
 bool exportTable(InstallationPaths &paths, ExportFile &file, const DatabaseTable &table)
 {
     // No dump outlives its table, also when a refused value ends the export.
-    const auto removeDump = qScopeGuard([&table] { QFile::remove(table.dumpPath); });
+    const auto removeDumpAtEnd = qScopeGuard([&table] { removeDump(table.dumpPath); });
     QString error;
     const bool dumped = dumpTable(paths.databasePath(), table.name, table.dumpPath, &error);
     if (!dumped) {

@@ -26,6 +26,8 @@ bool DumpReader::open(const QString &path)
         m_file.close();
     m_buffer.clear();
     m_position = 0;
+    m_readFailed = false;
+    m_readError.clear();
     m_file.setFileName(path);
     // Binary mode: the line ends are taken apart here, because a CR LF inside a quoted
     // value belongs to the value.
@@ -34,7 +36,7 @@ bool DumpReader::open(const QString &path)
 
 bool DumpReader::readMore()
 {
-    if (!m_file.isOpen())
+    if (!m_file.isOpen() || m_readFailed)
         return false;
     // What was handed out goes; the unread rest moves to the front.
     m_buffer.remove(0, m_position);
@@ -43,7 +45,11 @@ bool DumpReader::readMore()
     m_buffer.resize(kept + kReadSize);
     const qint64 read = m_file.read(m_buffer.data() + kept, kReadSize);
     m_buffer.resize(kept + qMax<qint64>(read, 0));
-    // The end of the file, or a read error, which ends the dump just the same.
+    // A read error is not the end of the dump: what was read is only part of the table.
+    if (read < 0) {
+        m_readFailed = true;
+        m_readError = m_file.errorString();
+    }
     return read > 0;
 }
 
@@ -60,6 +66,9 @@ std::optional<CsvTokenizer> DumpReader::nextRecord()
         if (lineFeed < 0) {
             if (readMore())
                 continue;
+            // The unread rest before a read error may be a record cut short: never handed out.
+            if (m_readFailed)
+                return std::nullopt;
             // The last line needs no line end. When a quote is still open at the end of
             // the file, the record simply ends with the last line.
             if (lineStart < unread.size())

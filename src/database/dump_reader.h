@@ -15,8 +15,17 @@ public:
     /// Opens the dump read-only; false when it cannot be opened.
     bool open(const QString &path);
 
-    /// The next record split into fields; nothing at the end of the dump.
+    /// The next record split into fields; nothing at the end of the dump, and nothing more
+    /// once reading has failed.
     std::optional<CsvTokenizer> nextRecord();
+
+    /// Whether reading stopped at a read error rather than at the end of the dump: the
+    /// records handed out are then only part of it.
+    bool hasReadFailed() const { return m_readFailed; }
+    /// The path of the dump, as it was opened.
+    QString path() const { return m_file.fileName(); }
+    /// The system's reason for the read error.
+    QString errorString() const { return m_readError; }
 
 private:
     /// Reads more of the file behind what is left unread; false at its end.
@@ -25,4 +34,6 @@ private:
     QFile m_file;
     QByteArray m_buffer; ///< bytes read from the file and not yet handed out
     qsizetype m_position = 0;
+    bool m_readFailed = false;
+    QString m_readError;
 };

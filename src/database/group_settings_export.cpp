@@ -256,5 +256,11 @@ bool exportGroupSettings(ExportLocation &location, LocalizedMessages &messages, 
         exporter.writeGroup();
         writeGroupSettings(exporter, messages, group);
     }
+    // A dump read only in part is a table that could not be exported, never a shorter one.
+    if (dump.hasReadFailed()) {
+        file.flush();
+        Console::errLine(Messages::dumpNotRead(dump.path(), dump.errorString()));
+        return false;
+    }
     return true;
 }

@@ -59,6 +59,13 @@ bool exportReservableComputers(ExportLocation &location, ExportFile &file,
             file.report().countUngroupedComputer();
         }
     }
+    // A dump read only in part is a table that could not be exported, never a shorter one;
+    // the ungrouped pool is then not declared either.
+    if (dump.hasReadFailed()) {
+        file.flush();
+        Console::errLine(Messages::dumpNotRead(dump.path(), dump.errorString()));
+        return false;
+    }
 
     // The pool is declared once, after its computers; it has no settings of its own.
     if (anyUngrouped) {

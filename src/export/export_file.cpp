@@ -25,8 +25,9 @@ ExportFile::~ExportFile() = default;
 bool ExportFile::open(const QString &path)
 {
     if (m_state == State::NotOpen) {
-        // Appending: a file that could not be removed at the start keeps its old rows.
-        m_file = m_opener(path, OutputFile::Mode::Append, &m_openError);
+        // Written from its start: whatever a file that could not be removed at the start
+        // of the run still holds is replaced, never kept in front of this run's rows.
+        m_file = m_opener(path, OutputFile::Mode::Replace, &m_openError);
         if (m_file) {
             m_path = path;
             m_state = State::Open;

@@ -32,8 +32,8 @@ public:
     /// Writes nothing more: a run that ends early has flushed what it reports.
     ~ExportFile();
 
-    /// Opens \a path for appending the first time it is called. Once open the file stays
-    /// the run's export file and later calls only say that it is open.
+    /// Opens \a path the first time it is called, emptying whatever file is there. Once
+    /// open the file stays the run's export file and later calls only say that it is open.
     bool open(const QString &path);
     bool isOpen() const;
     /// The system's reason when the file could not be opened.

@@ -119,4 +119,14 @@ TEST_F(ExportFileTest, OpensOnceAndLosesRowsSilentlyWithoutAFile)
     EXPECT_EQ(report.rowCounts().branchSettings, 2);
 }
 
+TEST_F(ExportFileTest, ReplacesWhatAnOldFileHeld)
+{
+    // An old export that could not be deleted, longer than this run's rows.
+    writeTestFile(exportPath(), QByteArray("old row\r\n").repeated(1000));
+    ExportFile file(m_report);
+    ASSERT_TRUE(file.open(exportPath()));
+    EXPECT_EQ(appendRows(file, numberedRows(2)), std::string());
+    EXPECT_EQ(exported(), numberedRows(2));
+}
+
 } // namespace

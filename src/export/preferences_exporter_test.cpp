@@ -207,8 +207,9 @@ TEST_F(PreferencesExporterTest, AppendsRowsOfExportersOpenAtTheSameTime)
         second.writeInt(3, kCat, kKey);
         first.writeInt(4, kCat, kKey);
     }
-    // Rows follow the file's old end, in the order written, whichever exporter wrote them.
-    EXPECT_EQ(exported(), rowsOf("0\n1\n2\n3\n4"));
+    // The old file's rows are gone; the rows come in the order written, whichever exporter
+    // wrote them.
+    EXPECT_EQ(exported(), rowsOf("1\n2\n3\n4"));
 }
 
 TEST_F(PreferencesExporterTest, WritesNothingWhenTheFileCannotBeOpened)

@@ -3,6 +3,8 @@
 // bytes: a write beyond them stores what still fits and then fails with ENOSPC, as a full
 // disk does. With KSE_SHIM_SYNC_FAILS set, syncing such a file fails with EIO, as a
 // network share that loses a write reports it only then. Other files are left alone.
+// Reading is failed apart from the folder: a file whose name is KSE_SHIM_READ_FILE gives
+// KSE_SHIM_READ_BYTES bytes and then fails every later read with EIO, as a damaged disk does.
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -14,6 +16,7 @@
 namespace {
 
 using WriteFunction = ssize_t (*)(int, const void *, size_t);
+using ReadFunction = ssize_t (*)(int, void *, size_t);
 using SyncFunction = int (*)(int);
 
 long long g_spaceLeft = -1; // -1: not read from the environment yet
@@ -31,6 +34,23 @@ bool isShimmed(int fd)
         return false;
     path[length] = '\0';
     return std::strncmp(path, folder, std::strlen(folder)) == 0;
+}
+
+/// The descriptor's file is the one whose reading fails.
+bool failsReading(int fd)
+{
+    const char *name = std::getenv("KSE_SHIM_READ_FILE");
+    if (name == nullptr || *name == '\0')
+        return false;
+    char link[64];
+    char path[PATH_MAX];
+    std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
+    const ssize_t length = readlink(link, path, sizeof path - 1);
+    if (length < 0)
+        return false;
+    path[length] = '\0';
+    const char *slash = std::strrchr(path, '/');
+    return std::strcmp(slash != nullptr ? slash + 1 : path, name) == 0;
 }
 
 long long &spaceLeft()
@@ -74,6 +94,23 @@ extern "C" ssize_t write(int fd, const void *data, size_t size)
     if (written > 0)
         left -= written;
     return written;
+}
+
+extern "C" ssize_t read(int fd, void *data, size_t size)
+{
+    static const ReadFunction realRead = next<ReadFunction>("read");
+    if (size == 0 || !failsReading(fd))
+        return realRead(fd, data, size);
+    // The position in the file decides, so every reader of the file meets the same damage.
+    const char *bytes = std::getenv("KSE_SHIM_READ_BYTES");
+    const off_t good = bytes != nullptr ? static_cast<off_t>(std::atoll(bytes)) : 0;
+    const off_t position = lseek(fd, 0, SEEK_CUR);
+    if (position < 0 || position >= good) {
+        errno = EIO;
+        return -1;
+    }
+    const size_t allowed = static_cast<size_t>(good - position) < size ? size_t(good - position) : size;
+    return realRead(fd, data, allowed);
 }
 
 extern "C" int fsync(int fd)
