@@ -128,12 +128,22 @@ as_ordinary_user() {
 HOLDER_PID=
 HOLD_STOP=
 hold_open_without_delete_sharing() {
+    hold_open "$1"
+}
+# hold_open_for_reading_only FILE: on Windows another program holds FILE open and lets
+# others only read it, as a spreadsheet does; Linux has no such sharing.
+hold_open_for_reading_only() {
+    [ "$under_wine" = 1 ] || { echo "SKIPPED on Linux: files are not held against writing"; exit 77; }
+    hold_open "$1" read
+}
+# hold_open FILE [read]: the holding program, started in the background until the run ends.
+hold_open() {
     if [ "$under_wine" = 1 ]; then
         : "${KSE_HOLD_FILE_OPEN:?the program that holds a file open}"
         local ready="$ROOT/holder.ready"
         HOLD_STOP="$ROOT/holder.stop"
         WINEDEBUG=-all "$wine" "$KSE_HOLD_FILE_OPEN" "$(windows_path "$1")" \
-            "$(windows_path "$ready")" "$(windows_path "$HOLD_STOP")" \
+            "$(windows_path "$ready")" "$(windows_path "$HOLD_STOP")" ${2:+"$2"} \
             </dev/null >"$ROOT/holder.log" 2>&1 &
         HOLDER_PID=$!
         local tries=0

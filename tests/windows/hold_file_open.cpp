@@ -1,10 +1,12 @@
-// hold_file_open FILE READY STOP
-// Holds FILE open for reading and writing the way a spreadsheet or a backup program may:
-// others may read and write the file, but not delete it. READY is made once the file is
-// held; the program lets the file go and ends when STOP appears, or after two minutes.
+// hold_file_open FILE READY STOP [read]
+// Holds FILE open for reading and writing the way a backup program may: others may read
+// and write the file, but not delete it. With "read", others may only read it, as while a
+// spreadsheet has it open. READY is made once the file is held; the program lets the file
+// go and ends when STOP appears, or after two minutes.
 #include <windows.h>
 
 #include <cstdio>
+#include <cwchar>
 
 namespace {
 
@@ -24,13 +26,14 @@ bool makeFile(const wchar_t *path)
 
 int wmain(int argc, wchar_t **argv)
 {
-    if (argc != 4) {
-        std::fputs("usage: hold_file_open FILE READY STOP\n", stderr);
+    const bool othersOnlyRead = argc == 5 && std::wcscmp(argv[4], L"read") == 0;
+    if (argc != 4 && !othersOnlyRead) {
+        std::fputs("usage: hold_file_open FILE READY STOP [read]\n", stderr);
         return 2;
     }
-    const HANDLE held = CreateFileW(argv[1], GENERIC_READ | GENERIC_WRITE,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    const DWORD sharing = othersOnlyRead ? FILE_SHARE_READ : FILE_SHARE_READ | FILE_SHARE_WRITE;
+    const HANDLE held = CreateFileW(argv[1], GENERIC_READ | GENERIC_WRITE, sharing, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (held == INVALID_HANDLE_VALUE) {
         std::fprintf(stderr, "cannot open the file to hold: error %lu\n", GetLastError());
         return 1;
