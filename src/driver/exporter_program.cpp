@@ -50,6 +50,7 @@ bool exportPreferences(ProcessObjects &objects)
     Console::errLine(Messages::preferencesNotLoaded());
     Console::errLine(Messages::consolePreferencesPathWas(paths.consolePreferencesPath()));
     Console::errLine(Messages::servicePreferencesPathWas(paths.servicePreferencesPath()));
+    Console::errLine(preferencesLoadFailureReason(objects.store));
     return false;
 }
 
