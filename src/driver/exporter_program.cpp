@@ -6,6 +6,7 @@
 #include "database/database_settings_export.h"
 #include "database/group_name_table.h"
 #include "driver/preference_loading.h"
+#include "driver/program_arguments.h"
 #include "driver/rules_check.h"
 #include "export/branch_settings.h"
 #include "export/export_file.h"
@@ -81,8 +82,12 @@ int endWithError(ExportFile &exportFile, const std::runtime_error &error)
 
 } // namespace
 
-int runExporter()
+int runExporter(const QStringList &arguments)
 {
+    // Arguments are answered before anything is looked up, so only the answer is printed.
+    if (const std::optional<int> answered = answerArguments(arguments))
+        return *answered;
+
     ProcessObjects objects;
 
     Console::outLine(Messages::banner(programVersion()));

@@ -9,6 +9,7 @@
 #   setup.sh        optional, sourced after laying out with ROOT set: changes one thing
 #                   (set_entry / remove_entry below edit a preference file; fill_disk_after
 #                   and fail_sync below make the export folder's disk fail)
+#   args            optional: the program's arguments, one a line (none without the file)
 #   expected/       stdout, stderr, status and, when one is written, kestrunSettings.csv
 # Paths in the expected output are written with @ROOT@ for the temporary folder.
 # With UPDATE_GOLDEN=1 the expected/ folder is rewritten from this run instead.
@@ -92,6 +93,10 @@ fail_sync() { use_disk_shim; RUN_ENV+=(KSE_SHIM_SYNC_FAILS=1); }
 
 # The environment of a run; setup.sh may change any of it.
 RUN_ENV=()
+ARGS=()
+if [ -f "$case_dir/args" ]; then
+    mapfile -t ARGS <"$case_dir/args"
+fi
 PROGRAMDATA="$ROOT/ProgramData"
 HOME_DIR="$ROOT/home"
 WORK_DIR="$PROGRAMS_DIR/Management Console"
@@ -117,12 +122,12 @@ if [ "$under_wine" = 1 ]; then
     WINEDEBUG=-all LANG=C.UTF-8 "$wine" reg add \
         'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders' \
         /v Desktop /t REG_EXPAND_SZ /d "$(windows_path "$HOME_DIR/Desktop")" /f >/dev/null 2>&1
-    (cd "$WORK_DIR" && env WINEDEBUG=-all LANG=C.UTF-8 "$wine" "$exe" \
+    (cd "$WORK_DIR" && env WINEDEBUG=-all LANG=C.UTF-8 "$wine" "$exe" ${ARGS[@]+"${ARGS[@]}"} \
         </dev/null >"$actual/stdout" 2>"$actual/stderr")
 else
     (cd "$WORK_DIR" && env -i PATH="$PATH" PROGRAMDATA="$PROGRAMDATA" HOME="$HOME_DIR" \
         XDG_CONFIG_HOME="$HOME_DIR/.config" LANG=C.UTF-8 ${RUN_ENV[@]+"${RUN_ENV[@]}"} "$exe" \
-        </dev/null >"$actual/stdout" 2>"$actual/stderr")
+        ${ARGS[@]+"${ARGS[@]}"} </dev/null >"$actual/stdout" 2>"$actual/stderr")
 fi
 echo $? >"$actual/status"
 set -e
