@@ -57,6 +57,12 @@ bool exportPreferences(ProcessObjects &objects)
 
 int endWith(int exitStatus)
 {
+    // Someone at a console is told what the program waits for; redirected input is not.
+    if (Console::isInputInteractive()) {
+        Console::endLine(Console::Stream::Out);
+        Console::endLine(Console::Stream::Out);
+        Console::out(Messages::pressEnterToClose());
+    }
     Console::waitForKey();
     return exitStatus;
 }
