@@ -1,7 +1,7 @@
 #include "driver/exporter_program.h"
+#include "platform/command_line.h"
 
-int main()
+int main(int argc, char *argv[])
 {
-    // Command-line arguments are ignored.
-    return runExporter();
+    return runExporter(commandLineArguments(argc, argv));
 }

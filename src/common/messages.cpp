@@ -19,6 +19,15 @@ QString counted(qint64 count, const QString &noun)
     return QString::number(count) + u' ' + noun + (count == 1 ? QString() : u"s"_s);
 }
 
+/// A reason placed before a full stop of the program's own: without its own full stop (the
+/// Windows system messages and the XML reader's have one).
+QString withoutFullStop(QString reason)
+{
+    if (reason.endsWith(u'.'))
+        reason.chop(1);
+    return reason;
+}
+
 } // namespace
 
 QString programDataPathFailed()
@@ -61,6 +70,33 @@ QString consolePreferencesPathWas(const QString &path)
 QString servicePreferencesPathWas(const QString &path)
 {
     return u"MS QFP Path: "_s + shown(path);
+}
+
+QString preferencesFileMissing(const QString &path)
+{
+    return u"Reason: '"_s + shown(path) + u"' does not exist."_s;
+}
+
+QString preferencesFileMissingFromWorkingFolder(const QString &path, const QString &lookedForAt)
+{
+    return u"Reason: '"_s + shown(path) + u"' does not exist: it was looked for at '"_s
+        + shown(lookedForAt)
+        + u"' (the program must be started from the Management Console's program folder)."_s;
+}
+
+QString preferencesFileUnreadable(const QString &path, const QString &systemReason)
+{
+    return u"Reason: '"_s + shown(path) + u"' could not be read: "_s + withoutFullStop(systemReason)
+        + u"."_s;
+}
+
+QString preferencesFileNotValid(const QString &path, const QString &readerMessage, qint64 line,
+                                qint64 column)
+{
+    return u"Reason: '"_s + shown(path) + u"' is not a valid preference file: "_s
+        + withoutFullStop(readerMessage)
+        + u" (line "_s + QString::number(line) + u", column "_s + QString::number(column)
+        + u")."_s;
 }
 
 QString preferenceStageFailed()
@@ -172,12 +208,8 @@ QString toDoListWritten(qsizetype items, const QString &path)
 
 QString toDoListNotWritten(const QString &path, const QString &systemReason)
 {
-    // Windows ends its reasons with a full stop of their own.
-    QString reason = systemReason;
-    if (reason.endsWith(u'.'))
-        reason.chop(1);
     return u"WARNING: Could not write the list of settings to configure by hand '"_s
-        + shown(path) + u"': "_s + reason
+        + shown(path) + u"': "_s + withoutFullStop(systemReason)
         + u". They are the lines above that begin with ACTION REQUIRED."_s;
 }
 
@@ -217,6 +249,62 @@ QString toDoListTitle()
 QString nothingToConfigure()
 {
     return u"Nothing to configure by hand."_s;
+}
+
+QString pressEnterToClose()
+{
+    return u"Press Enter to close."_s;
+}
+
+QString usage()
+{
+#ifdef Q_OS_WIN
+    return uR"(Usage: KestrunSettingsExporter.exe [-h | --help | /? | --version]
+
+Exports the settings, groups and reservable computers of a Kestrun installation into one
+file, to import into Nimbrel with the Nimbrel Web Console's 'Plinter Tools' link. Run it
+without arguments from the Management Console's program folder (usually
+C:\Program Files\Kestrun\Management Console). It changes nothing in the installation.
+
+Reads:  %PROGRAMDATA%\Quillfen\Kestrun\Management Console\: config\ksrManagementConsole.qfp,
+        config\ksrUserValidate.inf, languages\localmsgs.inf, data\kestrun.db;
+        ..\Management Service\config\ksrServer.qfp, from the folder it is started in.
+Writes: Desktop\KESTRUN_SETTINGS\kestrunSettings.csv and actionsRequired.txt (the
+        settings to configure by hand), on the desktop of the user who runs it.
+
+Exit status: 0 the export completed; 1 it did not (the console says why);
+             2 an unknown argument.
+  -h, --help, /?  show this text
+  --version       show the program's version
+With more than one argument, the first unknown one is reported; otherwise the first
+decides. Full guide: README.txt, which comes with the program.)"_s;
+#else
+    return uR"(Usage: KestrunSettingsExporter [-h | --help | /? | --version]
+
+Exports the settings, groups and reservable computers of a Kestrun installation into one
+file, to import into Nimbrel with the Nimbrel Web Console's 'Plinter Tools' link. Run it
+without arguments from the Management Console's program folder. It changes nothing in the
+installation.
+
+Reads:  $PROGRAMDATA/Quillfen/Kestrun/Management Console/ (PROGRAMDATA unset or empty:
+        /var/lib): config/ksrManagementConsole.qfp, config/ksrUserValidate.inf,
+        languages/localmsgs.inf, data/kestrun.db;
+        ../Management Service/config/ksrServer.qfp, from the folder it is started in.
+Writes: KESTRUN_SETTINGS/kestrunSettings.csv and actionsRequired.txt (the settings to
+        configure by hand) in the desktop folder ($HOME/Desktop, or the XDG one).
+
+Exit status: 0 the export completed; 1 it did not (the console says why);
+             2 an unknown argument.
+  -h, --help, /?  show this text
+  --version       show the program's version
+With more than one argument, the first unknown one is reported; otherwise the first
+decides. Full guide: README.md in the program's source folder.)"_s;
+#endif
+}
+
+QString unknownArgument(const QString &argument)
+{
+    return u"Unknown argument: '"_s + argument + u"'"_s;
 }
 
 } // namespace Messages

@@ -18,6 +18,12 @@ QString preferencesLoaded();
 QString preferencesNotLoaded();
 QString consolePreferencesPathWas(const QString &path);
 QString servicePreferencesPathWas(const QString &path);
+// Why the file shown above did not load: \a path as shown there.
+QString preferencesFileMissing(const QString &path);
+QString preferencesFileMissingFromWorkingFolder(const QString &path, const QString &lookedForAt);
+QString preferencesFileUnreadable(const QString &path, const QString &systemReason);
+QString preferencesFileNotValid(const QString &path, const QString &readerMessage, qint64 line,
+                                qint64 column);
 QString preferenceStageFailed();
 
 // Branch export
@@ -49,6 +55,11 @@ QString exportDone();
 QString exportFileLocation(const QString &path);
 QString importHint();
 QString exportFailed();
+QString pressEnterToClose();
+
+// Command line
+QString usage();
+QString unknownArgument(const QString &argument);
 
 // The list of settings to configure by hand
 QString toDoListTitle();

@@ -6,6 +6,7 @@
 #include "database/database_settings_export.h"
 #include "database/group_name_table.h"
 #include "driver/preference_loading.h"
+#include "driver/program_arguments.h"
 #include "driver/rules_check.h"
 #include "export/branch_settings.h"
 #include "export/export_file.h"
@@ -53,11 +54,18 @@ bool exportPreferences(ProcessObjects &objects)
     Console::errLine(Messages::preferencesNotLoaded());
     Console::errLine(Messages::consolePreferencesPathWas(paths.consolePreferencesPath()));
     Console::errLine(Messages::servicePreferencesPathWas(paths.servicePreferencesPath()));
+    Console::errLine(preferencesLoadFailureReason(objects.store));
     return false;
 }
 
 int endWith(int exitStatus)
 {
+    // Someone at a console is told what the program waits for; redirected input is not.
+    if (Console::isInputInteractive()) {
+        Console::endLine(Console::Stream::Out);
+        Console::endLine(Console::Stream::Out);
+        Console::out(Messages::pressEnterToClose());
+    }
     Console::waitForKey();
     return exitStatus;
 }
@@ -102,8 +110,12 @@ void reportExport(ProcessObjects &objects)
 
 } // namespace
 
-int runExporter()
+int runExporter(const QStringList &arguments)
 {
+    // Arguments are answered before anything is looked up, so only the answer is printed.
+    if (const std::optional<int> answered = answerArguments(arguments))
+        return *answered;
+
     ProcessObjects objects;
 
     Console::outLine(Messages::banner(programVersion()));

@@ -1,11 +1,17 @@
 #pragma once
 
+#include <QString>
+
 class InstallationPaths;
 namespace UtilsLib {
 class PortablePreferences;
+class XmlPreferences;
 }
 
 /// Loads the Management Console's preference file into \a store.
 bool loadConsolePreferences(UtilsLib::PortablePreferences &store, InstallationPaths &paths);
 /// Loads the Management Service's preference file into the same store; its settings win.
 bool loadServicePreferences(UtilsLib::PortablePreferences &store, InstallationPaths &paths);
+/// The line that says why the last file \a store loaded did not load. A relative path
+/// that is missing is named as found from the working folder, where it was looked for.
+QString preferencesLoadFailureReason(const UtilsLib::XmlPreferences &store);

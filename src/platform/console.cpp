@@ -38,6 +38,11 @@ void waitForKey()
     Streams::readCharacter();
 }
 
+bool isInputInteractive()
+{
+    return !g_capture && Streams::isInputInteractive();
+}
+
 Capture::Capture() : m_previous(g_capture)
 {
     g_capture = this;

@@ -25,6 +25,9 @@ inline void errLine(const QString &text) { writeLine(Stream::Err, text); }
 
 /// Reads one character from standard input and discards it (end of input counts).
 void waitForKey();
+/// Whether the key press is waited for from a person at a terminal or console window.
+/// Never while output is captured.
+bool isInputInteractive();
 
 /// While alive, console output goes into two strings instead of the process's streams.
 class Capture {

@@ -17,5 +17,8 @@ void write(Stream stream, QByteArrayView utf8);
 void flush(Stream stream);
 /// Reads one character from standard input and discards it (end of input counts).
 void readCharacter();
+/// Whether standard input is a terminal or console window that a person types into, not
+/// a file, a pipe or the null device.
+bool isInputInteractive();
 
 } // namespace Console::Streams

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include <unistd.h>
+
 namespace Console::Streams {
 namespace {
 
@@ -25,6 +27,11 @@ void flush(Stream stream)
 void readCharacter()
 {
     (void)std::getchar();
+}
+
+bool isInputInteractive()
+{
+    return isatty(STDIN_FILENO) == 1;
 }
 
 } // namespace Console::Streams

@@ -66,4 +66,12 @@ void readCharacter()
     (void)std::getchar();
 }
 
+bool isInputInteractive()
+{
+    // Only a console input handle has a console mode; a file, a pipe or NUL has none.
+    const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+    DWORD mode = 0;
+    return input != nullptr && input != INVALID_HANDLE_VALUE && GetConsoleMode(input, &mode) != 0;
+}
+
 } // namespace Console::Streams

@@ -23,6 +23,7 @@ namespace {
 constexpr char kGetAllMessage[] = "XmlPreferences::getAll() not implemented";
 // A store of this type takes its type from the name of the file it loads.
 constexpr QLatin1StringView kSampleSettingsType{"Sample Settings"};
+const QString kFolderReason = u"it is a folder, not a file"_s;
 
 /// A plain path is used as it stands; only a "file:" URL is turned into its local path.
 QString localPath(const QString &path)
@@ -128,10 +129,36 @@ bool XmlPreferences::load(const QString &path, bool acceptFailure)
             m_type = fileNameWithoutLastExtension(filePath);
     }
 
+    using Kind = PreferenceLoadFailure::Kind;
+    const auto failed = [&](PreferenceLoadFailure failure) {
+        const QMutexLocker locker(&m_lock);
+        m_loadFailure = std::move(failure);
+        return acceptFailure;
+    };
+    const QFileInfo info(filePath);
+    if (!info.exists())
+        return failed({Kind::NotFound, QString(), 0, 0});
+    // Each system words a folder opened as a file its own way, some not at all.
+    if (info.isDir())
+        return failed({Kind::Unreadable, kFolderReason, 0, 0});
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly))
-        return acceptFailure;
-    return parse(&file) || acceptFailure;
+        return failed({Kind::Unreadable, file.errorString(), 0, 0});
+
+    const QMutexLocker locker(&m_lock);
+    XmlPreferencesFileParser parser([this](const PreferenceEntry &entry) {
+        setEntry(entry.name, entry.value, entry.units, entry.encrypted);
+    });
+    if (!parser.parse(file))
+        return failed(parser.failure());
+    m_loadFailure.reset();
+    return true;
+}
+
+std::optional<PreferenceLoadFailure> XmlPreferences::loadFailure() const
+{
+    const QMutexLocker locker(&m_lock);
+    return m_loadFailure;
 }
 
 bool XmlPreferences::setAll(const ValueMap &values, const QString &path)

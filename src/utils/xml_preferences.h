@@ -2,11 +2,14 @@
 
 #include "utils/portable_preferences.h"
 #include "utils/preference_entry.h"
+#include "utils/preference_load_failure.h"
 
 #include <QIODevice>
 #include <QMap>
 #include <QRecursiveMutex>
 #include <QString>
+
+#include <optional>
 
 namespace UtilsLib {
 
@@ -37,6 +40,9 @@ public:
     /// completed before the failure stay. Only text with the scheme "file:" is taken as
     /// a URL; any other text is a path as it stands.
     bool load(const QString &path, bool acceptFailure) override;
+    /// Why the last load failed (what \a acceptFailure may have hidden); empty after a load
+    /// that succeeded or before any load.
+    std::optional<PreferenceLoadFailure> loadFailure() const;
     /// Loads \a path when it is not empty (failures ignored), then stores every value
     /// as text. Always true.
     bool setAll(const ValueMap &values, const QString &path) override;
@@ -83,6 +89,7 @@ private:
     QString m_path;
     mutable QRecursiveMutex m_lock;
     QMap<QString, PreferenceEntry> m_entries;
+    std::optional<PreferenceLoadFailure> m_loadFailure;
 };
 
 } // namespace UtilsLib

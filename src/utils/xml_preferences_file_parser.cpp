@@ -46,34 +46,64 @@ XmlPreferencesFileParser::XmlPreferencesFileParser(EntrySink store)
 
 bool XmlPreferencesFileParser::parse(QIODevice &input)
 {
+    m_failure = PreferenceLoadFailure{};
     QXmlStreamReader reader;
     bool declaresEntities = false;
     qint64 references = 0;
+    qint64 bytesRead = 0;
+    QByteArray unread;
     const auto withinExpansionBudget = [&] {
         return !declaresEntities
             || references <= kMaxExpandedCharacters / std::max(1, reader.entityExpansionLimit());
     };
+    const auto notWellFormed = [&](const QString &message) {
+        m_failure = PreferenceLoadFailure{PreferenceLoadFailure::Kind::NotWellFormed, message,
+                                          reader.lineNumber(), reader.columnNumber()};
+        return false;
+    };
+    const auto expansionRefused = [&] {
+        return notWellFormed(u"its entity references would expand to more than %1 MiB of text"_s
+                                 .arg(kMaxExpandedCharacters / (1024 * 1024)));
+    };
 
     // The document is fed in chunks so that the references can be counted before the
-    // reader expands them. The reader never reads an external entity or DTD.
+    // reader expands them. The reader never reads an external entity or DTD. Each chunk
+    // reaches the reader a line at a time: the reader decodes what it is given at once
+    // and reports wrongly encoded bytes where that piece begins, so the line it names is
+    // the line that holds them.
     for (;;) {
         switch (reader.readNext()) {
         case QXmlStreamReader::Invalid: {
             if (reader.error() != QXmlStreamReader::PrematureEndOfDocumentError)
-                return false;
-            const QByteArray chunk = input.read(kReadChunkSize);
-            if (chunk.isEmpty())
-                return false;
-            references += countEntityReferences(chunk);
-            if (!withinExpansionBudget())
-                return false;
-            reader.addData(chunk);
+                return notWellFormed(reader.errorString());
+            if (unread.isEmpty()) {
+                unread.resize(kReadChunkSize);
+                const qint64 size = input.read(unread.data(), kReadChunkSize);
+                if (size < 0) {
+                    m_failure = PreferenceLoadFailure{PreferenceLoadFailure::Kind::Unreadable,
+                                                      input.errorString(), 0, 0};
+                    return false;
+                }
+                unread.resize(size);
+                if (size == 0) {
+                    return notWellFormed(bytesRead == 0 ? u"the file is empty"_s
+                                                        : reader.errorString());
+                }
+                bytesRead += size;
+                references += countEntityReferences(unread);
+                if (!withinExpansionBudget())
+                    return expansionRefused();
+            }
+            const qsizetype lineEnd = unread.indexOf('\n');
+            const qsizetype pieceSize = lineEnd < 0 ? unread.size() : lineEnd + 1;
+            reader.addData(unread.first(pieceSize));
+            unread.remove(0, pieceSize);
             break;
         }
         case QXmlStreamReader::DTD:
             declaresEntities = !reader.entityDeclarations().isEmpty();
             if (!withinExpansionBudget())
-                return false;
+                return expansionRefused();
             break;
         case QXmlStreamReader::StartElement:
             startElement(reader.qualifiedName(), reader.attributes());

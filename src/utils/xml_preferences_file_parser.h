@@ -1,6 +1,7 @@
 #pragma once
 
 #include "utils/preference_entry.h"
+#include "utils/preference_load_failure.h"
 
 #include <QIODevice>
 #include <QString>
@@ -24,6 +25,9 @@ public:
     /// Reads one whole document from \a input. False when it is not well-formed, cannot be
     /// read or expands its entities beyond reason; entries completed before that are kept.
     bool parse(QIODevice &input);
+    /// Why the last parse failed: a read error (Unreadable, with the device's reason) or
+    /// a document that is not well-formed (with the reader's message and position).
+    const PreferenceLoadFailure &failure() const { return m_failure; }
 
     /// An `entry` start tag begins a new pending entry (dropping any earlier one).
     void startElement(QStringView qualifiedName, const QXmlStreamAttributes &attributes);
@@ -36,6 +40,7 @@ private:
     EntrySink m_store;
     std::optional<PreferenceEntry> m_pending;
     QString m_pendingText;
+    PreferenceLoadFailure m_failure;
 };
 
 } // namespace UtilsLib

@@ -1,13 +1,17 @@
 #include "utils/xml_preferences.h"
+#include "utils/xml_preferences_file_parser.h"
 
 #include "support/test_files.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 using UtilsLib::XmlPreferences;
@@ -212,4 +216,79 @@ TEST_F(XmlPreferencesFileTest, RejectsRunawayEntityExpansionQuickly)
                                                      + QByteArray("&a;").repeated(100) + "</entry></S>\n");
     ASSERT_TRUE(m_store.load(modest, false));
     EXPECT_EQ(m_store.getString(u"b"_s, QString()), QString(400000, u'A'));
+}
+
+TEST_F(XmlPreferencesFileTest, SaysWhyALoadFailed)
+{
+    using Failure = UtilsLib::PreferenceLoadFailure;
+    using Kind = Failure::Kind;
+    QDir(m_dir.path()).mkdir(u"folder.qfp"_s);
+    QByteArray runaway = "<!DOCTYPE S [<!ENTITY a \"" + QByteArray(4000, 'A') + "\">]>\n<S><entry name='b'>";
+    runaway += QByteArray("&a;").repeated(20000) + "</entry></S>\n";
+    const struct {
+        const char *name;
+        QString path;
+        Failure failure;
+    } cases[] = {
+        {"missing", m_dir.filePath(u"missing.qfp"_s), {Kind::NotFound, QString(), 0, 0}},
+        {"folder", m_dir.filePath(u"folder.qfp"_s), {Kind::Unreadable, u"it is a folder, not a file"_s, 0, 0}},
+        {"empty", file(u"empty.qfp"_s, QByteArray()), {Kind::NotWellFormed, u"the file is empty"_s, 1, 0}},
+        {"blanks", file(u"blanks.qfp"_s, "  \r\n"), {Kind::NotWellFormed, u"Premature end of document."_s, 2, 0}},
+        {"truncated", file(u"cut.qfp"_s, "<S>\n<entry name='a'>1</en"), {Kind::NotWellFormed, u"Premature end of document."_s, 2, 21}},
+        {"mismatched tag", file(u"tag.qfp"_s, "<S>\n<entry name='a'>1</entry>\n</T>\n"), {Kind::NotWellFormed, u"Opening and ending tag mismatch."_s, 3, 4}},
+        // The line named is the one that holds the byte, not where the reader began decoding.
+        {"Latin-1 byte in UTF-8", file(u"latin1.qfp"_s, "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<S>\n<entry name='a'>1</entry>\n<entry name='b'>G\xE9ST</entry>\n</S>\n"),
+         {Kind::NotWellFormed, u"Encountered incorrectly encoded content."_s, 4, 0}},
+        {"runaway entities", file(u"runaway.qfp"_s, runaway),
+         {Kind::NotWellFormed, u"its entity references would expand to more than 16 MiB of text"_s, 2, 8258}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        XmlPreferences store(u"MC Config"_s);
+        EXPECT_FALSE(store.load(c.path, false));
+        EXPECT_EQ(store.loadFailure(), c.failure);
+        EXPECT_TRUE(store.load(c.path, true));
+        EXPECT_EQ(store.loadFailure(), c.failure);
+        // The next load that succeeds leaves no failure behind.
+        EXPECT_TRUE(store.load(file(u"good.qfp"_s, "<S><entry name='n'>v</entry></S>"), false));
+        EXPECT_EQ(store.loadFailure(), std::nullopt);
+    }
+}
+
+namespace {
+
+/// A device that hands out its bytes, then fails as a disk that cannot be read would.
+class FailingDevice final : public QIODevice {
+public:
+    explicit FailingDevice(QByteArray bytes) : m_bytes(std::move(bytes)) { open(QIODevice::ReadOnly); }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        if (m_bytes.isEmpty()) {
+            setErrorString(u"Input/output error"_s);
+            return -1;
+        }
+        const qint64 size = std::min<qint64>(maxSize, m_bytes.size());
+        std::copy_n(m_bytes.constData(), size, data);
+        m_bytes.remove(0, size);
+        return size;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray m_bytes;
+};
+
+} // namespace
+
+TEST(XmlPreferencesFileParser, AReadErrorPartWayIsUnreadableAndKeepsWhatWasRead)
+{
+    QList<UtilsLib::PreferenceEntry> read;
+    UtilsLib::XmlPreferencesFileParser parser([&read](const UtilsLib::PreferenceEntry &entry) { read.append(entry); });
+    FailingDevice device("<S>\n<entry name='a'>1</entry>\n<entry name='b'>2");
+    EXPECT_FALSE(parser.parse(device));
+    EXPECT_EQ(parser.failure(), (UtilsLib::PreferenceLoadFailure{UtilsLib::PreferenceLoadFailure::Kind::Unreadable,
+                                                                u"Input/output error"_s, 0, 0}));
+    EXPECT_EQ(read, (QList<UtilsLib::PreferenceEntry>{{u"a"_s, u"1"_s, QString(), false}}));
 }

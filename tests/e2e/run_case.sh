@@ -10,6 +10,7 @@
 #                   (set_entry / remove_entry below edit a preference file; fill_disk_after,
 #                   fail_sync and fail_reading_after below make the export folder's disk fail;
 #                   as_ordinary_user and hold_open_without_delete_sharing are below too)
+#   args            optional: the program's arguments, one a line (none without the file)
 #   expected/       stdout, stderr, status and, when they are written, kestrunSettings.csv
 #                   and actionsRequired.txt (the list of settings to configure by hand)
 # Paths in the expected output are written with @ROOT@ for the temporary folder.
@@ -175,6 +176,10 @@ release_held_file() {
 # The environment of a run; setup.sh may change any of it.
 RUN_ENV=()
 RUN_AS=()
+ARGS=()
+if [ -f "$case_dir/args" ]; then
+    mapfile -t ARGS <"$case_dir/args"
+fi
 PROGRAMDATA="$ROOT/ProgramData"
 HOME_DIR="$ROOT/home"
 WORK_DIR="$PROGRAMS_DIR/Management Console"
@@ -199,12 +204,12 @@ if [ "$under_wine" = 1 ]; then
     WINEDEBUG=-all LANG=C.UTF-8 "$wine" reg add \
         'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders' \
         /v Desktop /t REG_EXPAND_SZ /d "$(windows_path "$HOME_DIR/Desktop")" /f >/dev/null 2>&1
-    (cd "$WORK_DIR" && env WINEDEBUG=-all LANG=C.UTF-8 "$wine" "$exe" \
+    (cd "$WORK_DIR" && env WINEDEBUG=-all LANG=C.UTF-8 "$wine" "$exe" ${ARGS[@]+"${ARGS[@]}"} \
         </dev/null >"$actual/stdout" 2>"$actual/stderr")
 else
     (cd "$WORK_DIR" && ${RUN_AS[@]+"${RUN_AS[@]}"} env -i PATH="$PATH" PROGRAMDATA="$PROGRAMDATA" HOME="$HOME_DIR" \
         XDG_CONFIG_HOME="$HOME_DIR/.config" LANG=C.UTF-8 ${RUN_ENV[@]+"${RUN_ENV[@]}"} "$exe" \
-        </dev/null >"$actual/stdout" 2>"$actual/stderr")
+        ${ARGS[@]+"${ARGS[@]}"} </dev/null >"$actual/stdout" 2>"$actual/stderr")
 fi
 echo $? >"$actual/status"
 set -e

@@ -1,0 +1,1 @@
+# "/?", as Windows programs take it, prints the usage like "-h".

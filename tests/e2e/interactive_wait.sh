@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# interactive_wait.sh EXE
+# The final wait is announced only to someone at a terminal: the program runs in a
+# pseudo-terminal (util-linux `script`), where the terminal writes each line end as CR LF
+# and merges both streams, and is given Enter when it waits.
+set -euo pipefail
+exe=$(realpath "$1")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/folder" "$work/home"
+
+# run_in_terminal INPUT COMMAND...: runs COMMAND in a terminal of its own, typing INPUT
+# after a moment; the terminal's output goes to $work/out, the status to $status.
+run_in_terminal() {
+    local input=$1
+    shift
+    set +e
+    (sleep 1; printf '%s' "$input") |
+        (cd "$work/folder" && env -i PATH="$PATH" PROGRAMDATA="$work/nowhere" HOME="$work/home" \
+            LANG=C.UTF-8 timeout 20 script -qfec "stty -echo; $*" /dev/null) >"$work/out"
+    status=$?
+    set -e
+}
+failed=0
+fail() { echo "FAIL: $1"; od -c "$work/out" | tail -4; failed=1; }
+
+# A run that fails (no installation) waits, and says so, after its last line.
+run_in_terminal $'\n' "'$exe'"
+[ "$status" = 1 ] || fail "status $status, expected 1"
+tail -c 60 "$work/out" | grep -q $'Failed to export MC/MS preferences\r\n\r\n\r\nPress Enter to close.$' ||
+    fail "the wait is not announced after the last line"
+
+# Input redirected while output still goes to the terminal: no announcement.
+run_in_terminal '' "'$exe' </dev/null"
+[ "$status" = 1 ] || fail "status $status with redirected input, expected 1"
+! grep -q 'Press Enter' "$work/out" || fail "announced although input is redirected"
+
+# Answering an argument neither waits nor announces.
+run_in_terminal '' "'$exe' --version"
+[ "$status" = 0 ] || fail "status $status for --version, expected 0"
+[ "$(cat "$work/out")" = $'Kestrun Settings Exporter, version: 1.0.11\r' ] || fail "--version printed more than the banner"
+exit $failed
