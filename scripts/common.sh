@@ -3,8 +3,8 @@
 
 repo_root() { cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd; }
 
-# Debian packages the build, the tests and the demo need.
-KSE_PACKAGES=(cmake g++ make qt6-base-dev libsqlite3-dev libgtest-dev sqlite3)
+# Debian packages the build, the tests and the demo need (zip and unzip: the release packing test).
+KSE_PACKAGES=(cmake g++ make qt6-base-dev libsqlite3-dev libgtest-dev sqlite3 zip unzip)
 
 install_missing_packages() {
     local missing=() pkg
