@@ -3,9 +3,9 @@
 
 repo_root() { cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd; }
 
-# Debian packages the build, the tests and the demo need.
-KSE_PACKAGES=(cmake g++ make qt6-base-dev libsqlite3-dev libgtest-dev sqlite3
-              bsdutils) # bsdutils: `script`, the terminal of the final-wait test
+# Debian packages the build, the tests and the demo need (bsdutils: `script`, the terminal of
+# the final-wait test; zip and unzip: the release packing test).
+KSE_PACKAGES=(cmake g++ make qt6-base-dev libsqlite3-dev libgtest-dev sqlite3 bsdutils zip unzip)
 
 install_missing_packages() {
     local missing=() pkg

@@ -35,6 +35,8 @@ KSE_WINDOWS_PACKAGES=(
     libgtest-dev
     # runs the Windows program and its tests
     wine64
+    # signs a release's exe and checks the signature (scripts/sign-exe and its test)
+    osslsigncode openssl
 )
 
 KSE_WINDOWS_CACHE=${KSE_WINDOWS_CACHE:-$HOME/.cache/kse-windows}
