@@ -21,18 +21,24 @@ using SyncFunction = int (*)(int);
 
 long long g_spaceLeft = -1; // -1: not read from the environment yet
 
-bool isShimmed(int fd)
+/// The path of the file open as \a fd, into \a path; false when it cannot be told.
+bool pathOf(int fd, char (&path)[PATH_MAX])
 {
-    const char *folder = std::getenv("KSE_SHIM_FOLDER");
-    if (folder == nullptr || *folder == '\0')
-        return false;
     char link[64];
-    char path[PATH_MAX];
     std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
     const ssize_t length = readlink(link, path, sizeof path - 1);
     if (length < 0)
         return false;
     path[length] = '\0';
+    return true;
+}
+
+bool isShimmed(int fd)
+{
+    const char *folder = std::getenv("KSE_SHIM_FOLDER");
+    char path[PATH_MAX];
+    if (folder == nullptr || *folder == '\0' || !pathOf(fd, path))
+        return false;
     return std::strncmp(path, folder, std::strlen(folder)) == 0;
 }
 
@@ -40,15 +46,9 @@ bool isShimmed(int fd)
 bool failsReading(int fd)
 {
     const char *name = std::getenv("KSE_SHIM_READ_FILE");
-    if (name == nullptr || *name == '\0')
-        return false;
-    char link[64];
     char path[PATH_MAX];
-    std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
-    const ssize_t length = readlink(link, path, sizeof path - 1);
-    if (length < 0)
+    if (name == nullptr || *name == '\0' || !pathOf(fd, path))
         return false;
-    path[length] = '\0';
     const char *slash = std::strrchr(path, '/');
     return std::strcmp(slash != nullptr ? slash + 1 : path, name) == 0;
 }

@@ -12,11 +12,8 @@ repo=$1
 export LC_ALL=C
 work=$(mktemp -d)
 trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
-failures=0
-check() { # DESCRIPTION COMMAND...
-    local description=$1; shift
-    if "$@"; then echo "ok: $description"; else echo "FAIL: $description"; failures=$((failures + 1)); fi
-}
+# shellcheck source=../support/checks.sh
+source "$(dirname "$0")/../support/checks.sh"
 
 epoch=1700000000 # an even second: a zip holds times to two seconds
 name=kestrun-settings-exporter-9.8.7-windows-x64
@@ -91,4 +88,4 @@ check "a zip that fails half-way leaves no output folder" \
     bash -c '! PATH="$2/bin:$PATH" "$1/scripts/package-release" "$2/broken" 9.8.7 "$3" "$2/stripped.exe" "$2/unstripped.exe" "$2/README.txt" 2>/dev/null &&
         test ! -e "$2/broken"' _ "$repo" "$work" "$epoch"
 
-[ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
+checks_done

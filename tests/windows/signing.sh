@@ -8,11 +8,8 @@ set -euo pipefail
 exe=$1 repo=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-failures=0
-check() { # DESCRIPTION COMMAND...
-    local description=$1; shift
-    if "$@"; then echo "ok: $description"; else echo "FAIL: $description"; failures=$((failures + 1)); fi
-}
+# shellcheck source=../support/checks.sh
+source "$(dirname "$0")/../support/checks.sh"
 
 openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Kestrun Settings Exporter test" \
     -addext "keyUsage=critical,digitalSignature" -addext "extendedKeyUsage=codeSigning" \
@@ -38,4 +35,4 @@ check "a wrong password fails and leaves no signed file" \
     bash -c '! KSE_SIGN_PKCS12="$1/test.p12" KSE_SIGN_PASSWORD=wrong "$2/scripts/sign-exe" "$1/unsigned.exe" "$1/wrong.exe" >/dev/null 2>&1 &&
         test ! -e "$1/wrong.exe"' _ "$work" "$repo"
 
-[ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
+checks_done
