@@ -70,14 +70,11 @@ void ExportFile::finish()
     flush();
     if (m_state != State::Open)
         return;
-    const bool synced = m_file->syncToStorage();
-    const QString syncFailure = m_file->errorString();
-    // The file is closed also after a failed sync; the first failure is the one reported.
-    const bool closed = m_file->close();
-    const QString reason = synced ? m_file->errorString() : syncFailure;
+    QString reason;
+    const bool finished = m_file->syncAndClose(&reason);
     m_file.reset();
     m_state = State::Finished;
-    if (!synced || !closed)
+    if (!finished)
         fail(reason);
 }
 

@@ -28,14 +28,11 @@ bool writeToDoList(const QString &path, const QStringList &items, QString *error
     if (!file)
         return false;
     const QByteArray bytes = toDoListBytes(items);
-    const bool written = file->write(bytes.constData(), bytes.size()) && file->syncToStorage();
-    QString reason = file->errorString();
-    // The file is closed also after a failed write; the first failure is the one reported.
-    const bool closed = file->close();
-    if (written && closed)
-        return true;
-    if (written)
+    QString reason;
+    if (!file->write(bytes.constData(), bytes.size()))
         reason = file->errorString();
+    else if (file->syncAndClose(&reason))
+        return true;
     if (error != nullptr)
         *error = reason;
     file.reset();

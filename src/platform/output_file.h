@@ -32,6 +32,19 @@ public:
     virtual bool close() = 0;
     /// The system's text for the last failure, such as "No space left on device".
     virtual QString errorString() const = 0;
+
+    /// Hands the file to the storage device and closes it, also after a failed sync. False
+    /// when either failed, with the first failure's reason in \a reason.
+    bool syncAndClose(QString *reason)
+    {
+        const bool synced = syncToStorage();
+        if (!synced)
+            *reason = errorString();
+        const bool closed = close();
+        if (synced && !closed)
+            *reason = errorString();
+        return synced && closed;
+    }
 };
 
 /// Opens \a path for writing; nothing when it cannot be opened, with the system's reason

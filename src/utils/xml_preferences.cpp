@@ -145,12 +145,10 @@ bool XmlPreferences::load(const QString &path, bool acceptFailure)
     if (!file.open(QIODevice::ReadOnly))
         return failed({Kind::Unreadable, file.errorString(), 0, 0});
 
+    PreferenceLoadFailure failure;
+    if (!parseDocument(file, &failure))
+        return failed(std::move(failure));
     const QMutexLocker locker(&m_lock);
-    XmlPreferencesFileParser parser([this](const PreferenceEntry &entry) {
-        setEntry(entry.name, entry.value, entry.units, entry.encrypted);
-    });
-    if (!parser.parse(file))
-        return failed(parser.failure());
     m_loadFailure.reset();
     return true;
 }
@@ -319,11 +317,20 @@ bool XmlPreferences::parse(QIODevice *input)
 {
     if (input == nullptr)
         return false;
+    PreferenceLoadFailure ignored;
+    return parseDocument(*input, &ignored);
+}
+
+bool XmlPreferences::parseDocument(QIODevice &input, PreferenceLoadFailure *failure)
+{
     const QMutexLocker locker(&m_lock);
     XmlPreferencesFileParser parser([this](const PreferenceEntry &entry) {
         setEntry(entry.name, entry.value, entry.units, entry.encrypted);
     });
-    return parser.parse(*input);
+    if (parser.parse(input))
+        return true;
+    *failure = parser.failure();
+    return false;
 }
 
 } // namespace UtilsLib

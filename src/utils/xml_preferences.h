@@ -84,6 +84,8 @@ public:
 
 private:
     static QString entryKey(const QString &name);
+    /// Reads one document into the store; on failure \a failure says why.
+    bool parseDocument(QIODevice &input, PreferenceLoadFailure *failure);
 
     QString m_type;
     QString m_path;
