@@ -171,7 +171,11 @@ kse_unpack_orig() {
 # Qt Core only: every other module and every feature that would need a library beyond
 # Windows' own is off; PCRE2, zlib and double-conversion are the copies bundled with Qt.
 # "xml" is the Qt Xml module; QXmlStreamReader is Qt Core's "xmlstreamreader" and stays.
+# "relocatable": QtCore keeps no install prefix (no "qt_prfxpath=" + the cache folder), so
+# the exe does not depend on where the cache is; with the folders of Qt's sources and build
+# mapped to fixed names (-ffile-prefix-map below), no path of the builder's machine is left.
 KSE_QT_MINGW_FEATURES=(
+    -DFEATURE_relocatable=ON
     -DFEATURE_gui=OFF -DFEATURE_widgets=OFF -DFEATURE_network=OFF -DFEATURE_sql=OFF
     -DFEATURE_dbus=OFF -DFEATURE_testlib=OFF -DFEATURE_xml=OFF -DFEATURE_concurrent=OFF
     -DFEATURE_printsupport=OFF -DFEATURE_icu=OFF
@@ -179,10 +183,13 @@ KSE_QT_MINGW_FEATURES=(
     -DFEATURE_xmlstream=ON -DFEATURE_xmlstreamreader=ON -DFEATURE_xmlstreamwriter=ON
 )
 
+# Bumped whenever the way Qt is built changes, so that a cache built the old way is rebuilt.
+KSE_QT_MINGW_RECIPE=2
+
 kse_build_qt_mingw() {
     local version
     version=$(kse_source_version qt6-base-dev)
-    local stamp=$KSE_QT_MINGW/.kse-built-$version
+    local stamp=$KSE_QT_MINGW/.kse-built-$version-recipe$KSE_QT_MINGW_RECIPE
     [ -f "$stamp" ] && return 0
     kse_fetch_source qt6-base "$version"
 
@@ -201,6 +208,8 @@ kse_build_qt_mingw() {
         -DQt6HostInfo_DIR="$KSE_HOST_QT_CMAKE_DIR/Qt6HostInfo" \
         -DQT_HOST_PATH_CMAKE_DIR="$KSE_HOST_QT_CMAKE_DIR" \
         -DBUILD_SHARED_LIBS=OFF \
+        -DCMAKE_C_FLAGS="-ffile-prefix-map=$work=qt6-base" \
+        -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$work=qt6-base" \
         -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
         "${KSE_QT_MINGW_FEATURES[@]}" >"$work/configure.log"
     # all targets, not only Core: the install also wants the entry-point library
