@@ -5,6 +5,7 @@
 #include "platform/folders.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -55,6 +56,23 @@ QString InstallationPaths::consolePreferencesPath()
 QString InstallationPaths::servicePreferencesPath() const
 {
     return kServicePreferencesFolder + kServicePreferencesFile;
+}
+
+QString InstallationPaths::servicePreferencesPathInUse() const
+{
+    const QString fromWorkingFolder = servicePreferencesPath();
+    if (QFileInfo::exists(fromWorkingFolder))
+        return fromWorkingFolder;
+    // Started by its full path from another folder, or by a shortcut that starts it
+    // elsewhere, the program still finds the file beside its own folder.
+    if (const std::optional<QString> program = Folders::programFile()) {
+        // The same relative path, taken from the program's folder instead.
+        const QString besideProgram =
+            QDir::cleanPath(QFileInfo(*program).path() + u'/' + servicePreferencesPath());
+        if (QFileInfo::exists(besideProgram))
+            return QDir::toNativeSeparators(besideProgram);
+    }
+    return fromWorkingFolder;
 }
 
 QString InstallationPaths::localMessagesPath()

@@ -109,6 +109,31 @@ QString exportFileNotOpened(const QString &path)
     return u"Failed to open export file: '"_s + shown(path) + u"'"_s;
 }
 
+QString exportFileNotWritten(const QString &path, const QString &systemReason)
+{
+    return u"ERROR: Could not write the export file '"_s + shown(path) + u"': "_s + systemReason;
+}
+
+QString valueInvalid(const QString &value, const QString &cloudSettingLabel)
+{
+    return u"ERROR: This value is invalid for this export tool: '"_s + value
+        + u"'. Please manually configure the Nimbrel Reservation Service setting: '"_s
+        + cloudSettingLabel + u"'"_s;
+}
+
+QString authorityTypeNotSupported(const QString &authorityName)
+{
+    return u"Validating Authority type is NOT SUPPORTED in Nimbrel Reservation Service: "_s
+        + authorityName;
+}
+
+QString telnetConnectionNotSupported(const QString &authorityName)
+{
+    return u"Validating Authority using telnet connection is NOT SUPPORTED in Nimbrel "
+           u"Reservation Service: "_s
+        + authorityName;
+}
+
 QString reason(const QString &systemReason)
 {
     return u"Reason: "_s + systemReason;
@@ -143,6 +168,22 @@ QString localizedMessagesUnreadable(const QString &path)
           u"the Nimbrel Web Console."_s;
 }
 
+QString databaseNotOpened(const QString &databasePath, const QString &sqliteMessage)
+{
+    // As the database's own command-line shell says it, with the path as it was given.
+    return u"unable to open database \""_s + databasePath + u"\": "_s + sqliteMessage;
+}
+
+QString dumpNotOpened(const QString &dumpPath)
+{
+    return u"cannot open \""_s + shown(dumpPath) + u"\""_s;
+}
+
+QString dumpNotWritten(const QString &dumpPath, const QString &systemReason)
+{
+    return u"cannot write \""_s + shown(dumpPath) + u"\": "_s + systemReason;
+}
+
 QString tableNotDumped(const QString &sqliteMessage)
 {
     return u"Error: "_s + sqliteMessage;
@@ -156,6 +197,13 @@ QString dumpNotRead(const QString &dumpPath, const QString &reason)
 QString groupsDumpNotOpened()
 {
     return u"Failed to open groupsDump.csv"_s;
+}
+
+QString valueNotWholeNumber(const QString &value, const QString &groupName, int column)
+{
+    return u"ERROR: This value is not a whole number: '"_s + value + u"' (group '"_s + groupName
+        + u"', column "_s + QString::number(column)
+        + u"). Please correct it in the Management Console and export again."_s;
 }
 
 QString groupDataNotWritten(const QString &dumpPath)
@@ -213,10 +261,22 @@ QString toDoListNotWritten(const QString &path, const QString &systemReason)
         + u". They are the lines above that begin with ACTION REQUIRED."_s;
 }
 
+QString toDoListPartNotDeleted(const QString &writeReason, const QString &deleteReason)
+{
+    return withoutFullStop(writeReason) + u"; the part written could not be deleted ("_s
+        + withoutFullStop(deleteReason) + u"): delete it by hand"_s;
+}
+
 QString rulesNotExported()
 {
     return u"ACTION_REQUIRED: Validating Authority rules are configured. These will not be "
            u"exported. Please manually configure Rules in the Nimbrel Web Console"_s;
+}
+
+QString rulesFileUnreadable(const QString &path)
+{
+    return u"ACTION REQUIRED: The user-validation rules file could not be read: '"_s + shown(path)
+        + u"'. Check in the Nimbrel Web Console whether Validating Authority rules are needed."_s;
 }
 
 QString exportDone()
@@ -258,47 +318,54 @@ QString pressEnterToClose()
 
 QString usage()
 {
+    // No line is longer than 79 characters, so an 80-column console breaks no word.
 #ifdef Q_OS_WIN
     return uR"(Usage: KestrunSettingsExporter.exe [-h | --help | /? | --version]
 
-Exports the settings, groups and reservable computers of a Kestrun installation into one
-file, to import into Nimbrel with the Nimbrel Web Console's 'Plinter Tools' link. Run it
-without arguments from the Management Console's program folder (usually
-C:\Program Files\Kestrun\Management Console). It changes nothing in the installation.
+Exports the settings, groups and reservable computers of a Kestrun installation
+into one file, to import into Nimbrel with the Nimbrel Web Console's 'Plinter
+Tools' link. Keep it in the Management Console's program folder (usually
+C:\Program Files\Kestrun\Management Console) and run it without arguments. It
+changes nothing in the installation.
 
-Reads:  %PROGRAMDATA%\Quillfen\Kestrun\Management Console\: config\ksrManagementConsole.qfp,
-        config\ksrUserValidate.inf, languages\localmsgs.inf, data\kestrun.db;
-        ..\Management Service\config\ksrServer.qfp, from the folder it is started in.
-Writes: Desktop\KESTRUN_SETTINGS\kestrunSettings.csv and actionsRequired.txt (the
-        settings to configure by hand), on the desktop of the user who runs it.
+Reads:  %PROGRAMDATA%\Quillfen\Kestrun\Management Console\:
+          config\ksrManagementConsole.qfp, config\ksrUserValidate.inf,
+          languages\localmsgs.inf, data\kestrun.db;
+        ..\Management Service\config\ksrServer.qfp, from the folder it is
+          started in, or else from the program's own folder.
+Writes: Desktop\KESTRUN_SETTINGS\kestrunSettings.csv and actionsRequired.txt
+        (the settings to configure by hand), on the desktop of the user who
+        runs it, in place of those of an earlier run.
 
 Exit status: 0 the export completed; 1 it did not (the console says why);
              2 an unknown argument.
   -h, --help, /?  show this text
   --version       show the program's version
-With more than one argument, the first unknown one is reported; otherwise the first
-decides. Full guide: README.txt, which comes with the program.)"_s;
+With more than one argument, the first unknown one is reported; otherwise the
+first decides. Full guide: README.txt, which comes with the program.)"_s;
 #else
     return uR"(Usage: KestrunSettingsExporter [-h | --help | /? | --version]
 
-Exports the settings, groups and reservable computers of a Kestrun installation into one
-file, to import into Nimbrel with the Nimbrel Web Console's 'Plinter Tools' link. Run it
-without arguments from the Management Console's program folder. It changes nothing in the
-installation.
+Exports the settings, groups and reservable computers of a Kestrun installation
+into one file, to import into Nimbrel with the Nimbrel Web Console's 'Plinter
+Tools' link. Keep it in the Management Console's program folder and run it
+without arguments. It changes nothing in the installation.
 
-Reads:  $PROGRAMDATA/Quillfen/Kestrun/Management Console/ (PROGRAMDATA unset or empty:
-        /var/lib): config/ksrManagementConsole.qfp, config/ksrUserValidate.inf,
-        languages/localmsgs.inf, data/kestrun.db;
-        ../Management Service/config/ksrServer.qfp, from the folder it is started in.
-Writes: KESTRUN_SETTINGS/kestrunSettings.csv and actionsRequired.txt (the settings to
-        configure by hand) in the desktop folder ($HOME/Desktop, or the XDG one).
+Reads:  $PROGRAMDATA/Quillfen/Kestrun/Management Console/ (PROGRAMDATA unset
+          or empty: /var/lib): config/ksrManagementConsole.qfp,
+          config/ksrUserValidate.inf, languages/localmsgs.inf, data/kestrun.db;
+        ../Management Service/config/ksrServer.qfp, from the folder it is
+          started in, or else from the program's own folder.
+Writes: KESTRUN_SETTINGS/kestrunSettings.csv and actionsRequired.txt (the
+        settings to configure by hand) in the desktop folder ($HOME/Desktop,
+        or the XDG one), in place of those of an earlier run.
 
 Exit status: 0 the export completed; 1 it did not (the console says why);
              2 an unknown argument.
   -h, --help, /?  show this text
   --version       show the program's version
-With more than one argument, the first unknown one is reported; otherwise the first
-decides. Full guide: README.md in the program's source folder.)"_s;
+With more than one argument, the first unknown one is reported; otherwise the
+first decides. Full guide: README.md in the program's source folder.)"_s;
 #endif
 }
 

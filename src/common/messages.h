@@ -2,9 +2,10 @@
 
 #include <QString>
 
-/// Every text the program prints on the console, in the order the program prints them.
-/// Texts that carry input (paths, values) are joined, never formatted, so that a "%1"
-/// in a value stays as it is. Paths are shown with the system's own separators.
+/// Every text the program shows: its console lines, grouped by the part of the run that
+/// prints them, and the fixed lines of the list of settings to configure by hand. Texts
+/// that carry input (paths, values) are joined, never formatted, so that a "%1" in a value
+/// stays as it is. Paths are shown with the system's own separators.
 namespace Messages {
 
 // Start and paths
@@ -28,16 +29,24 @@ QString preferenceStageFailed();
 
 // Branch export
 QString exportFileNotOpened(const QString &path);
+QString exportFileNotWritten(const QString &path, const QString &systemReason);
+QString valueInvalid(const QString &value, const QString &cloudSettingLabel);
+QString authorityTypeNotSupported(const QString &authorityName);
+QString telnetConnectionNotSupported(const QString &authorityName);
 QString reason(const QString &systemReason);
 QString localFileNotMapped(const QString &value, const QString &cloudSettingLabel);
 QString welcomeMessageToConfigure();
 QString charactersReplaced(const QString &valueAsWritten, const QString &label);
 QString localizedMessagesUnreadable(const QString &path);
 
-// Database stage
+// Database stage (the reasons a table was not dumped follow "Error: ")
+QString databaseNotOpened(const QString &databasePath, const QString &sqliteMessage);
+QString dumpNotOpened(const QString &dumpPath);
+QString dumpNotWritten(const QString &dumpPath, const QString &systemReason);
 QString tableNotDumped(const QString &sqliteMessage);
 QString dumpNotRead(const QString &dumpPath, const QString &reason);
 QString groupsDumpNotOpened();
+QString valueNotWholeNumber(const QString &value, const QString &groupName, int column);
 QString groupDataNotWritten(const QString &dumpPath);
 QString computersDumpNotOpened();
 QString computerDataNotWritten(const QString &dumpPath);
@@ -46,11 +55,14 @@ QString databaseStageFailed();
 
 // End of the run
 QString rulesNotExported();
+QString rulesFileUnreadable(const QString &path);
 QString passwordInClearText();
 QString exportSummary(qint64 branchSettings, qint64 commentedBranchSettings, qint64 groups,
                       qint64 groupSettings, qint64 computers, qint64 ungroupedComputers);
 QString toDoListWritten(qsizetype items, const QString &path);
 QString toDoListNotWritten(const QString &path, const QString &systemReason);
+/// Why the list was not written, when the part written could not be deleted either.
+QString toDoListPartNotDeleted(const QString &writeReason, const QString &deleteReason);
 QString exportDone();
 QString exportFileLocation(const QString &path);
 QString importHint();

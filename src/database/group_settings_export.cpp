@@ -33,12 +33,6 @@ constexpr int kOwnWarnings = 4;          ///< the three end-of-session warnings
 constexpr int kOwnStartPrograms = 8;     ///< session start programs
 constexpr int kOwnLibraryHours = 32;     ///< weekly library hours
 
-/// Two columns of the groups table must hold a number when the group has its own
-/// reservation rules; an export with a guessed value would be wrong, so it stops.
-const QString kNotWholeNumberError =
-    u"ERROR: This value is not a whole number: '%1' (group '%2', column %3). Please correct "
-    u"it in the Management Console and export again."_s;
-
 struct WarningColumns {
     Field minutes; ///< minutes before the session ends
     Field actions; ///< beep, flash, message bits
@@ -118,12 +112,14 @@ GroupRecord readGroupRecord(CsvTokenizer &fields)
 }
 
 /// The number in \a field; throws the whole-number error naming the group and the column.
+/// Two columns of the groups table must hold a number when the group has its own
+/// reservation rules; an export with a guessed value would be wrong, so it stops.
 int strictInteger(const Field &field, int column, const QString &groupName)
 {
     const std::optional<int> value = FieldValues::strictInteger(field);
     if (!value) {
         throw std::runtime_error(
-            kNotWholeNumberError.arg(text(field), groupName, QString::number(column)).toStdString());
+            Messages::valueNotWholeNumber(text(field), groupName, column).toStdString());
     }
     return *value;
 }

@@ -1,5 +1,7 @@
 #include "database/table_dump.h"
 
+#include "common/messages.h"
+
 #include "export/byte_buffer.h"
 
 #include <QByteArray>
@@ -89,7 +91,7 @@ QByteArray databaseFileName(const QString &databasePath)
 
 QString writeFailure(const QString &dumpPath, const OutputFile &dump)
 {
-    return u"cannot write \"%1\": %2"_s.arg(QDir::toNativeSeparators(dumpPath), dump.errorString());
+    return Messages::dumpNotWritten(dumpPath, dump.errorString());
 }
 
 bool writeRows(sqlite3 *db, sqlite3_stmt *statement, OutputFile &dump, const QString &dumpPath,
@@ -157,7 +159,7 @@ bool dumpTable(const QString &databasePath, const QString &table, const QString 
     QString openFailure;
     std::unique_ptr<OutputFile> dump = opener(dumpPath, OutputFile::Mode::Replace, &openFailure);
     if (!dump) {
-        *error = u"cannot open \"%1\""_s.arg(QDir::toNativeSeparators(dumpPath));
+        *error = Messages::dumpNotOpened(dumpPath);
         return false;
     }
     // A dump that is not written whole is removed: the stage must find it missing, never
@@ -176,7 +178,7 @@ bool dumpTable(const QString &databasePath, const QString &table, const QString 
     const Database db(handle);
     if (openCode != SQLITE_OK) {
         const char *reason = handle != nullptr ? sqlite3_errmsg(handle) : sqlite3_errstr(openCode);
-        *error = u"unable to open database \"%1\": %2"_s.arg(databasePath, QString::fromUtf8(reason));
+        *error = Messages::databaseNotOpened(databasePath, QString::fromUtf8(reason));
         return false;
     }
     sqlite3_busy_timeout(db.get(), busyTimeoutMs);

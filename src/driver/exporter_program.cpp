@@ -19,6 +19,7 @@
 
 #include <QFile>
 
+#include <optional>
 #include <stdexcept>
 
 using namespace Qt::StringLiterals;
@@ -41,19 +42,32 @@ struct ProcessObjects {
     ExportFile exportFile{report}; ///< one writer for the whole run
 };
 
+/// What an earlier run left beside the export file: the export file and its list.
+struct EarlierExport {
+    QString exportFilePath;
+    QString toDoListPath;
+};
+
 /// The preference stage: both preference files into the one store, then the branch rows.
-bool exportPreferences(ProcessObjects &objects)
+/// The earlier run's export goes only once both files have loaded: a run that stops
+/// before (started from the wrong folder, a broken preference file) leaves it as it was.
+bool exportPreferences(ProcessObjects &objects, const EarlierExport &earlier)
 {
     InstallationPaths &paths = objects.installationPaths;
     // The service file is read only when the console file loaded.
     if (loadConsolePreferences(objects.store, paths) && loadServicePreferences(objects.store, paths)) {
+        // Whether an old export file or list was there, and whether it went, does not
+        // matter: the export file is written from its start, and a list is written only at
+        // the end of a complete export.
+        QFile::remove(earlier.exportFilePath);
+        QFile::remove(earlier.toDoListPath);
         Console::outLine(Messages::preferencesLoaded());
         return exportBranchSettings(objects.store, objects.messages, objects.exportFile,
                                     objects.exportLocation.exportFilePath());
     }
     Console::errLine(Messages::preferencesNotLoaded());
     Console::errLine(Messages::consolePreferencesPathWas(paths.consolePreferencesPath()));
-    Console::errLine(Messages::servicePreferencesPathWas(paths.servicePreferencesPath()));
+    Console::errLine(Messages::servicePreferencesPathWas(paths.servicePreferencesPathInUse()));
     Console::errLine(preferencesLoadFailureReason(objects.store));
     return false;
 }
@@ -61,10 +75,10 @@ bool exportPreferences(ProcessObjects &objects)
 int endWith(int exitStatus)
 {
     // Someone at a console is told what the program waits for; redirected input is not.
-    if (Console::isInputInteractive()) {
-        Console::endLine(Console::Stream::Out);
-        Console::endLine(Console::Stream::Out);
-        Console::out(Messages::pressEnterToClose());
+    if (const std::optional<Console::Stream> screen = Console::announcementStream()) {
+        Console::endLine(*screen);
+        Console::endLine(*screen);
+        Console::write(*screen, Messages::pressEnterToClose());
     }
     Console::waitForKey();
     return exitStatus;
@@ -121,15 +135,16 @@ int runExporter(const QStringList &arguments)
     Console::outLine(Messages::banner(programVersion()));
     Console::endLine(Console::Stream::Out);
 
-    // Whether an old export file or list was there, and whether it went, does not matter.
-    QFile::remove(objects.exportLocation.exportFilePath());
-    QFile::remove(objects.exportLocation.actionsRequiredPath());
+    // The paths are looked up here, so that a desktop that cannot be used is reported
+    // right after the banner; the files go once the preferences have loaded.
+    const EarlierExport earlier{objects.exportLocation.exportFilePath(),
+                                objects.exportLocation.actionsRequiredPath()};
 
     // The export file is flushed before every line that reports an outcome, so what the
     // console says has happened is in the file, and a failed write is reported first.
     ExportFile &exportFile = objects.exportFile;
     try {
-        if (!exportPreferences(objects)) {
+        if (!exportPreferences(objects, earlier)) {
             exportFile.flush();
             Console::errLine(Messages::preferenceStageFailed());
             return endWith(kExitFailure);
@@ -147,9 +162,15 @@ int runExporter(const QStringList &arguments)
         return endWithError(exportFile, error);
     }
 
-    if (validatingAuthorityRulesConfigured(objects.installationPaths.userValidationPath())) {
+    const QString userValidationPath = objects.installationPaths.userValidationPath();
+    bool isRulesFileUnreadable = false;
+    if (validatingAuthorityRulesConfigured(userValidationPath, &isRulesFileUnreadable)) {
         Console::endLine(Console::Stream::Out);
         objects.report.actionRequired(Messages::rulesNotExported());
+    } else if (isRulesFileUnreadable) {
+        // Rules that could not be looked at may exist.
+        Console::endLine(Console::Stream::Out);
+        objects.report.actionRequired(Messages::rulesFileUnreadable(userValidationPath));
     }
     if (objects.report.hasPasswordInClearText()) {
         Console::endLine(Console::Stream::Out);

@@ -14,7 +14,7 @@ bool loadConsolePreferences(UtilsLib::PortablePreferences &store, InstallationPa
 
 bool loadServicePreferences(UtilsLib::PortablePreferences &store, InstallationPaths &paths)
 {
-    return store.load(paths.servicePreferencesPath(), false);
+    return store.load(paths.servicePreferencesPathInUse(), false);
 }
 
 QString preferencesLoadFailureReason(const UtilsLib::XmlPreferences &store)

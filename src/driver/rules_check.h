@@ -2,5 +2,8 @@
 
 #include <QString>
 
-/// True when section "Rule 1" of the user-validation file holds at least one entry.
-bool validatingAuthorityRulesConfigured(const QString &userValidationPath);
+/// True when section "Rule 1" of the user-validation file holds at least one entry. A
+/// missing file holds no rules; a file that is there but cannot be read (a folder, no
+/// permission, a read error) holds none that could be seen, and sets \a isFileUnreadable.
+bool validatingAuthorityRulesConfigured(const QString &userValidationPath,
+                                        bool *isFileUnreadable = nullptr);

@@ -2,6 +2,7 @@
 
 #include "support/test_files.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -32,4 +33,24 @@ TEST(RulesCheck, CountsOnlyAnEntryOfRuleOne)
         EXPECT_EQ(validatingAuthorityRulesConfigured(path), c.expected);
     }
     EXPECT_FALSE(validatingAuthorityRulesConfigured(dir.filePath(u"missing.inf"_s)));
+}
+
+TEST(RulesCheck, TellsAFileThatIsThereButCannotBeReadFromAMissingOne)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    bool isUnreadable = true;
+    // A missing file holds no rules, which is no loss.
+    EXPECT_FALSE(validatingAuthorityRulesConfigured(dir.filePath(u"missing.inf"_s), &isUnreadable));
+    EXPECT_FALSE(isUnreadable);
+    // A folder in the file's place may hide rules.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"ksrUserValidate.inf"_s));
+    EXPECT_FALSE(validatingAuthorityRulesConfigured(dir.filePath(u"ksrUserValidate.inf"_s),
+                                                    &isUnreadable));
+    EXPECT_TRUE(isUnreadable);
+    // A readable file without rules is no loss either.
+    const QString path = dir.filePath(u"empty.inf"_s);
+    writeTestFile(path, "");
+    EXPECT_FALSE(validatingAuthorityRulesConfigured(path, &isUnreadable));
+    EXPECT_FALSE(isUnreadable);
 }

@@ -105,6 +105,14 @@ void writeUsagePolicy(UtilsLib::PortablePreferences &preferences, PreferencesExp
     const auto urlOf = [&](const QString &name) {
         return filterLocalFile(preferences.getString(name, QString()), kUsagePolicyLabel, exporter.report());
     };
+    // A URL goes into the file as 8-bit text. One that lost characters on the way is a
+    // broken link, which the operator is told about; a local file has been told about.
+    const auto writtenUrl = [&](const QString &url) {
+        const QString written = eightBit(url);
+        if (written != url && !url.startsWith(kNoMappingMarker))
+            exporter.report().actionRequired(Messages::charactersReplaced(written, kUsagePolicyLabel));
+        return written;
+    };
 
     QString url = urlOf(u"Use Policy: en_us"_s);
     if (url.isEmpty())
@@ -116,9 +124,9 @@ void writeUsagePolicy(UtilsLib::PortablePreferences &preferences, PreferencesExp
         exporter.writeString(action, kReservationSettings, u"declinedUsagePolicyAction"_s);
         exporter.writeString(action == u"NO_ACTION"_s ? u"OPTIONAL"_s : u"MANDATORY"_s, kReservationSettings, u"usagePolicy"_s);
     }
-    exporter.writeLocalized(eightBit(url), kReservationSettings, u"en"_s, u"usagePolicyUrlMulti"_s);
-    exporter.writeLocalized(eightBit(urlOf(u"Use Policy: es"_s)), kReservationSettings, u"es"_s, u"usagePolicyUrlMulti"_s);
-    exporter.writeLocalized(eightBit(urlOf(u"Use Policy: fr"_s)), kReservationSettings, u"fr"_s, u"usagePolicyUrlMulti"_s);
+    exporter.writeLocalized(writtenUrl(url),                         kReservationSettings, u"en"_s, u"usagePolicyUrlMulti"_s);
+    exporter.writeLocalized(writtenUrl(urlOf(u"Use Policy: es"_s)), kReservationSettings, u"es"_s, u"usagePolicyUrlMulti"_s);
+    exporter.writeLocalized(writtenUrl(urlOf(u"Use Policy: fr"_s)), kReservationSettings, u"fr"_s, u"usagePolicyUrlMulti"_s);
 }
 
 /// Three empty localized values: the portal is hidden.

@@ -1,5 +1,7 @@
 #include "export/export_file.h"
 
+#include "common/messages.h"
+
 #include <QDir>
 
 using namespace Qt::StringLiterals;
@@ -8,10 +10,6 @@ namespace {
 
 /// Rows are written in chunks of about this size.
 constexpr qsizetype kChunkSize = 128 * 1024;
-
-/// The report of a failed write: prefix, the export file's path, middle, the system's reason.
-constexpr QLatin1StringView kWriteFailedPrefix{"ERROR: Could not write the export file '"};
-constexpr QLatin1StringView kWriteFailedMiddle{"': "};
 
 } // namespace
 
@@ -82,7 +80,5 @@ void ExportFile::fail(const QString &reason)
 {
     m_state = State::Failed;
     m_buffer.clear();
-    throw ExportFileError(
-        (kWriteFailedPrefix + QDir::toNativeSeparators(m_path) + kWriteFailedMiddle + reason)
-            .toStdString());
+    throw ExportFileError(Messages::exportFileNotWritten(m_path, reason).toStdString());
 }

@@ -12,13 +12,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-/// The refusal of a value that holds the field separator: prefix, value, middle, label, end.
-constexpr QLatin1StringView kInvalidValuePrefix{
-    "ERROR: This value is invalid for this export tool: '"};
-constexpr QLatin1StringView kInvalidValueMiddle{
-    "'. Please manually configure the Nimbrel Reservation Service setting: '"};
-constexpr QLatin1StringView kInvalidValueEnd{"'"};
-
 bool holdsFieldSeparator(QStringView text)
 {
     for (qsizetype at = text.indexOf(kFieldSeparator.front()); at >= 0;
@@ -66,12 +59,8 @@ void ExportRowWriter::validateValue(QStringView value, QStringView label)
         holdsSeparatorStart |= units[i] == kFieldSeparator.front().unicode();
     }
     if (holdsSeparatorStart && holdsFieldSeparator(value)) {
-        QString message = kInvalidValuePrefix;
-        message += value;
-        message += kInvalidValueMiddle;
-        message += label;
-        message += kInvalidValueEnd;
-        throw std::runtime_error(message.toStdString());
+        throw std::runtime_error(
+            Messages::valueInvalid(value.toString(), label.toString()).toStdString());
     }
     if ((allUnits & TextScan::kHighBytes) != 0) {
         ByteBuffer written;

@@ -33,10 +33,12 @@ bool writeToDoList(const QString &path, const QStringList &items, QString *error
         reason = file->errorString();
     else if (file->syncAndClose(&reason))
         return true;
+    file.reset();
+    // Half a list would pass for the whole of it: it goes, or the reason says it is there.
+    QFile partial(path);
+    if (!partial.remove() && partial.exists())
+        reason = Messages::toDoListPartNotDeleted(reason, partial.errorString());
     if (error != nullptr)
         *error = reason;
-    file.reset();
-    // Half a list would pass for the whole of it.
-    QFile::remove(path);
     return false;
 }

@@ -13,7 +13,8 @@
 QByteArray toDoListBytes(const QStringList &items);
 
 /// Writes the list of \a items to \a path, replacing any file there. Every write, the sync
-/// and the close are checked; on failure nothing is left at \a path, \a error holds the
-/// system's reason and the result is false.
+/// and the close are checked; on failure the result is false, \a error holds the system's
+/// reason and nothing is left at \a path, or, when what was written cannot be deleted,
+/// \a error says that too.
 bool writeToDoList(const QString &path, const QStringList &items, QString *error,
                    const OutputFileOpener &opener = openOutputFile);

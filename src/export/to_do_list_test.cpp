@@ -57,6 +57,22 @@ TEST(ToDoList, ReplacesAnOldListAndLeavesNothingWhenAWriteFails)
         EXPECT_FALSE(QFile::exists(path));
     }
 
+    // What was written cannot be deleted (a folder stands in its place here): the reason
+    // says so, since the part left would pass for the whole list.
+    const OutputFileOpener fullDisk = failingFiles({.spaceLeft = 20});
+    const OutputFileOpener partLeftBehind = [&](const QString &where, OutputFile::Mode mode,
+                                                 QString *openError) {
+        std::unique_ptr<OutputFile> file = fullDisk(where + u".part"_s, mode, openError);
+        QDir().mkpath(where + u"/held"_s);
+        return file;
+    };
+    EXPECT_FALSE(writeToDoList(path, items, &error, partLeftBehind));
+    EXPECT_TRUE(error.startsWith(QString::fromLatin1(kDiskFullReason)
+                                 + u"; the part written could not be deleted ("_s))
+        << error.toStdString();
+    EXPECT_TRUE(error.endsWith(u"): delete it by hand"_s)) << error.toStdString();
+    ASSERT_TRUE(QDir(path).removeRecursively());
+
     // A folder where the list goes is left as it is.
     ASSERT_TRUE(QDir().mkpath(path));
     EXPECT_FALSE(writeToDoList(path, items, &error));

@@ -44,11 +44,6 @@ constexpr std::array kUnsupportedAuthorityMarkers{
     QLatin1StringView{"Follett"},
     QLatin1StringView{"None"},
 };
-constexpr QLatin1StringView kUnsupportedAuthorityType{
-    "Validating Authority type is NOT SUPPORTED in Nimbrel Reservation Service: "};
-constexpr QLatin1StringView kUnsupportedTelnetConnection{
-    "Validating Authority using telnet connection is NOT SUPPORTED in Nimbrel Reservation "
-    "Service: "};
 
 constexpr int kTelnetConnection = 1;
 constexpr int kHttpConnection = 3;
@@ -125,13 +120,13 @@ void checkValidatingAuthority(const QString &name, int connectionType)
     QString message;
     for (const QLatin1StringView marker : kUnsupportedAuthorityMarkers) {
         if (name.contains(marker, Qt::CaseSensitive)) {
-            message = kUnsupportedAuthorityType + name;
+            message = Messages::authorityTypeNotSupported(name);
             break;
         }
     }
     // A telnet connection is refused whatever the type; its message replaces the other.
     if (connectionType == kTelnetConnection)
-        message = kUnsupportedTelnetConnection + name;
+        message = Messages::telnetConnectionNotSupported(name);
     if (!message.isEmpty())
         throw std::runtime_error(message.toStdString());
 }

@@ -38,9 +38,15 @@ void waitForKey()
     Streams::readCharacter();
 }
 
-bool isInputInteractive()
+std::optional<Stream> announcementStream()
 {
-    return !g_capture && Streams::isInputInteractive();
+    if (g_capture || !Streams::isInputInteractive())
+        return std::nullopt;
+    for (const Stream stream : {Stream::Out, Stream::Err}) {
+        if (Streams::isOutputInteractive(stream))
+            return stream;
+    }
+    return std::nullopt;
 }
 
 Capture::Capture() : m_previous(g_capture)

@@ -4,9 +4,11 @@
 
 #include <QString>
 
+#include <optional>
+
 /// The program's console: standard output, standard error and the final key press.
 /// Every "end of line" is a line end followed by a flush of that stream. Text is
-/// written as UTF-8; tests redirect both streams into buffers with ConsoleCapture.
+/// written as UTF-8; tests collect both streams in strings with a Console::Capture.
 namespace Console {
 
 using Streams::Stream;
@@ -25,9 +27,11 @@ inline void errLine(const QString &text) { writeLine(Stream::Err, text); }
 
 /// Reads one character from standard input and discards it (end of input counts).
 void waitForKey();
-/// Whether the key press is waited for from a person at a terminal or console window.
-/// Never while output is captured.
-bool isInputInteractive();
+/// Where the person who is to press the key sees that the program waits: standard output
+/// when it is a terminal or console window, else standard error when that one is. Nothing
+/// when standard input is not typed into by a person, when neither stream is shown to
+/// one, or while output is captured.
+std::optional<Stream> announcementStream();
 
 /// While alive, console output goes into two strings instead of the process's streams.
 class Capture {

@@ -7,8 +7,8 @@
 namespace Console::Streams {
 
 enum class Stream {
-    Out, ///< standard output: guidance, progress, most warnings
-    Err, ///< standard error: stage failures, the failed-load report, runtime errors
+    Out, ///< standard output: guidance, progress, warnings, the lines that ask to act
+    Err, ///< standard error: why the export did not complete; an unknown argument
 };
 
 /// Writes \a utf8 to the stream as it is.
@@ -20,5 +20,8 @@ void readCharacter();
 /// Whether standard input is a terminal or console window that a person types into, not
 /// a file, a pipe or the null device.
 bool isInputInteractive();
+/// Whether the stream goes to a terminal or console window that a person reads, not to a
+/// file, a pipe or the null device.
+bool isOutputInteractive(Stream stream);
 
 } // namespace Console::Streams

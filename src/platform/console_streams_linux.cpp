@@ -34,4 +34,9 @@ bool isInputInteractive()
     return isatty(STDIN_FILENO) == 1;
 }
 
+bool isOutputInteractive(Stream stream)
+{
+    return isatty(stream == Stream::Out ? STDOUT_FILENO : STDERR_FILENO) == 1;
+}
+
 } // namespace Console::Streams

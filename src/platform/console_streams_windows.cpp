@@ -35,6 +35,13 @@ HANDLE handleOf(Stream stream)
     return GetStdHandle(stream == Stream::Out ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
 }
 
+/// Only a console handle has a console mode; a file, a pipe or NUL has none.
+bool isConsole(HANDLE handle)
+{
+    DWORD mode = 0;
+    return handle != nullptr && handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode) != 0;
+}
+
 } // namespace
 
 void write(Stream stream, QByteArrayView utf8)
@@ -68,10 +75,12 @@ void readCharacter()
 
 bool isInputInteractive()
 {
-    // Only a console input handle has a console mode; a file, a pipe or NUL has none.
-    const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
-    DWORD mode = 0;
-    return input != nullptr && input != INVALID_HANDLE_VALUE && GetConsoleMode(input, &mode) != 0;
+    return isConsole(GetStdHandle(STD_INPUT_HANDLE));
+}
+
+bool isOutputInteractive(Stream stream)
+{
+    return isConsole(handleOf(stream));
 }
 
 } // namespace Console::Streams

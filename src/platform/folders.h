@@ -17,6 +17,11 @@ std::optional<QString> commonAppDataFolder();
 /// default). Nothing when no desktop folder can be named.
 std::optional<QString> desktopFolder();
 
+/// The running program's own file, as a full path with "/" separators. Windows: the path
+/// of the running module, however long. Elsewhere: the target of /proc/self/exe. Nothing
+/// when the system does not tell.
+std::optional<QString> programFile();
+
 enum class MakeFolderResult {
     Created,
     AlreadyExists,

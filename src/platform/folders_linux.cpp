@@ -28,6 +28,14 @@ std::optional<QString> desktopFolder()
     return folder;
 }
 
+std::optional<QString> programFile()
+{
+    const QString path = QFileInfo(u"/proc/self/exe"_s).symLinkTarget();
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
 MakeFolderResult makeFolder(const QString &path)
 {
     const QByteArray nativePath = QFile::encodeName(path);

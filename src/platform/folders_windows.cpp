@@ -2,6 +2,9 @@
 
 #include <QDir>
 
+#include <algorithm>
+#include <string>
+
 #include <windows.h>
 #include <shlobj.h>
 
@@ -29,6 +32,27 @@ std::optional<QString> desktopFolder()
 {
     // The folder of the desktop's files, also when it is redirected (a synchronised folder).
     return shellFolder(CSIDL_DESKTOPDIRECTORY);
+}
+
+std::optional<QString> programFile()
+{
+    // The buffer grows until the whole path fits: a path may be far longer than MAX_PATH
+    // (the program declares itself aware of long paths), up to 32,767 characters.
+    constexpr DWORD kLongestPath = 32768;
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD size = static_cast<DWORD>(path.size());
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), size);
+        if (length == 0)
+            return std::nullopt;
+        if (length < size) {
+            path.resize(length);
+            return QDir::fromNativeSeparators(QString::fromStdWString(path));
+        }
+        if (size >= kLongestPath)
+            return std::nullopt;
+        path.resize(std::min<std::size_t>(size * 2, kLongestPath));
+    }
 }
 
 MakeFolderResult makeFolder(const QString &path)

@@ -324,4 +324,16 @@ QByteArrayList readSection(const QString &path, const QByteArray &section)
     return readSection(parse(fileBytes(path).value_or(QByteArray())), section);
 }
 
+std::optional<QByteArrayList> readSectionIfReadable(const QString &path,
+                                                    const QByteArray &section)
+{
+    const std::optional<QByteArray> bytes = fileBytes(path);
+    if (!bytes) {
+        if (QFileInfo::exists(path))
+            return std::nullopt;
+        return QByteArrayList();
+    }
+    return readSection(parse(*bytes), section);
+}
+
 } // namespace IniFile

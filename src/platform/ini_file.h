@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 /// Reads INI files the way the Windows profile functions do. Names, values and section
 /// names are Windows-1252 bytes; files that start with a UTF-8 or UTF-16 byte-order mark
 /// are converted to Windows-1252 ("?" for what it cannot hold).
@@ -20,6 +22,11 @@ QByteArray readString(const QString &path, const QByteArray &section, const QByt
 /// string per entry in file order, leaving out entries whose name starts with ";".
 /// Empty when the file or the section is missing.
 QByteArrayList readSection(const QString &path, const QByteArray &section);
+/// readSection for a file whose loss must be told: nothing when something is at \a path
+/// but cannot be read whole (a folder, no permission, a read error). A missing file has
+/// no sections.
+std::optional<QByteArrayList> readSectionIfReadable(const QString &path,
+                                                    const QByteArray &section);
 
 struct Entry {
     QByteArray name;

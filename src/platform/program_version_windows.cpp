@@ -1,6 +1,11 @@
 #include "platform/program_version.h"
 
+#include "platform/folders.h"
+
+#include <QDir>
 #include <QList>
+
+#include <string>
 
 #include <windows.h>
 
@@ -9,16 +14,16 @@ using namespace Qt::StringLiterals;
 QString programVersion()
 {
     // The file version of the program's own file, wherever it is started from.
-    wchar_t path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    if (length == 0 || length == MAX_PATH)
+    const std::optional<QString> file = Folders::programFile();
+    if (!file)
         return {};
+    const std::wstring path = QDir::toNativeSeparators(*file).toStdWString();
     DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeW(path, &ignored);
+    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
     if (size == 0)
         return {};
     QList<char> info(size);
-    if (!GetFileVersionInfoW(path, 0, size, info.data()))
+    if (!GetFileVersionInfoW(path.c_str(), 0, size, info.data()))
         return {};
     VS_FIXEDFILEINFO *fixed = nullptr;
     UINT fixedSize = 0;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # interactive_wait.sh EXE
-# The final wait is announced only to someone at a terminal: the program runs in a
+# The final wait is announced only to someone at a terminal, on the stream that the
+# terminal shows (standard output, else standard error): the program runs in a
 # pseudo-terminal (util-linux `script`), where the terminal writes each line end as CR LF
 # and merges both streams, and is given Enter when it waits.
 set -euo pipefail
@@ -34,6 +35,21 @@ tail -c 60 "$work/out" | grep -q $'Failed to export MC/MS preferences\r\n\r\n\r\
 run_in_terminal '' "'$exe' </dev/null"
 [ "$status" = 1 ] || fail "status $status with redirected input, expected 1"
 ! grep -q 'Press Enter' "$work/out" || fail "announced although input is redirected"
+
+# Output redirected into a file while standard error still goes to the terminal: the wait
+# is announced there, and the file gets none of it.
+run_in_terminal $'\n' "'$exe' >'$work/stdout'"
+[ "$status" = 1 ] || fail "status $status with redirected output, expected 1"
+tail -c 60 "$work/out" | grep -q $'Failed to export MC/MS preferences\r\n\r\n\r\nPress Enter to close.$' ||
+    fail "the wait is not announced on standard error when output is redirected"
+grep -q 'Kestrun Settings Exporter' "$work/stdout" || fail "the redirected output misses the banner"
+! grep -q 'Press Enter' "$work/stdout" || fail "the announcement went into the redirected output"
+
+# Both streams redirected: nobody would see an announcement, so there is none.
+run_in_terminal $'\n' "'$exe' >'$work/stdout' 2>'$work/stderr'"
+[ "$status" = 1 ] || fail "status $status with both streams redirected, expected 1"
+! grep -q 'Press Enter' "$work/out" "$work/stdout" "$work/stderr" ||
+    fail "announced although neither stream is shown"
 
 # Answering an argument neither waits nor announces.
 run_in_terminal '' "'$exe' --version"

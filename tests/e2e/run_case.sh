@@ -9,7 +9,9 @@
 #   setup.sh        optional, sourced after laying out with ROOT set: changes one thing
 #                   (set_entry / remove_entry below edit a preference file; fill_disk_after,
 #                   fail_sync and fail_reading_after below make the export folder's disk fail;
-#                   as_ordinary_user and hold_open_without_delete_sharing are below too)
+#                   as_ordinary_user, hold_open_without_delete_sharing and program_in are
+#                   below too; KEEPS_EARLIER_EXPORT=1 says that the run must leave the
+#                   export file and list that setup.sh put on the desktop as they were)
 #   args            optional: the program's arguments, one a line (none without the file)
 #   expected/       stdout, stderr, status and, when they are written, kestrunSettings.csv
 #                   and actionsRequired.txt (the list of settings to configure by hand)
@@ -173,6 +175,14 @@ release_held_file() {
     HOLDER_PID=
 }
 
+# program_in FOLDER: the program run is a copy of it in FOLDER, as an administrator copies
+# the exe into the Management Console's program folder, or onto the desktop.
+program_in() {
+    mkdir -p "$1"
+    cp "$exe" "$1/"
+    exe="$1/$(basename "$exe")"
+}
+
 # The environment of a run; setup.sh may change any of it.
 RUN_ENV=()
 RUN_AS=()
@@ -185,10 +195,13 @@ HOME_DIR="$ROOT/home"
 WORK_DIR="$PROGRAMS_DIR/Management Console"
 EXPORT_FILE="$HOME_DIR/Desktop/KESTRUN_SETTINGS/kestrunSettings.csv"
 ACTIONS_FILE="$HOME_DIR/Desktop/KESTRUN_SETTINGS/actionsRequired.txt"
+KEEPS_EARLIER_EXPORT=0
 if [ -f "$case_dir/setup.sh" ]; then
     # shellcheck source=/dev/null
     source "$case_dir/setup.sh"
 fi
+earlier_export_digest() { sha256sum "$EXPORT_FILE" "$ACTIONS_FILE" 2>&1; }
+[ "$KEEPS_EARLIER_EXPORT" = 1 ] && earlier_export=$(earlier_export_digest)
 
 inputs_digest() {
     (cd "$CONSOLE_DIR/../.." && find . -type f -exec sha256sum {} + 2>/dev/null | sort)
@@ -234,9 +247,15 @@ for stream in stdout stderr $([ -f "$actual/actionsRequired.txt" ] && echo actio
     fi
 done
 [ -f "$EXPORT_FILE" ] && cp "$EXPORT_FILE" "$actual/kestrunSettings.csv"
-# A list left by an earlier run never stands in for this run's.
-if [ -f "$actual/stale-actionsRequired.txt" ] && [ -f "$actual/actionsRequired.txt" ] &&
+if [ "$KEEPS_EARLIER_EXPORT" = 1 ]; then
+    # A run that stops before its preferences have loaded leaves the earlier export alone.
+    if [ "$earlier_export" != "$(earlier_export_digest)" ]; then
+        echo "FAIL: the earlier export file or list did not stay as it was"
+        failed_stale=1
+    fi
+elif [ -f "$actual/stale-actionsRequired.txt" ] && [ -f "$actual/actionsRequired.txt" ] &&
     cmp -s "$actual/stale-actionsRequired.txt" "$actual/actionsRequired.txt"; then
+    # A list left by an earlier run never stands in for this run's.
     echo "FAIL: the list of settings to configure by hand is the one an earlier run left"
     failed_stale=1
 fi

@@ -1,5 +1,7 @@
-# An earlier run left its list; this run fails to load the preferences. The old list
-# goes at the start, so no list is there to be taken for this run's.
+# An earlier run left its export and list; this run loads the preferences and then fails
+# (no database). The old export and list went once the preferences had loaded, so no list
+# is there to be taken for this run's.
 mkdir -p "$HOME_DIR/Desktop/KESTRUN_SETTINGS"
-printf 'old list\r\n' >"$HOME_DIR/Desktop/KESTRUN_SETTINGS/actionsRequired.txt"
-rm "$MC_QFP"
+printf 'BranchSetting^~%%earlier.row^~%%^~%%gone^~%%\r\n' >"$EXPORT_FILE"
+printf 'old list\r\n' >"$ACTIONS_FILE"
+rm "$CONSOLE_DIR/data/kestrun.db"
