@@ -1,13 +1,15 @@
 # What the Windows build needs besides the sources: the MinGW-w64 cross compiler, Wine to
-# run the result, and a static Qt Core and a static SQLite built for MinGW from the same
-# Debian source packages as the Linux build's libraries. Sourced by scripts/windows-build
-# after common.sh.
+# run the result, a static Qt Core and a static SQLite built for MinGW from the same
+# Debian source packages as the Linux build's libraries, and GoogleTest built for MinGW
+# from the sources of Debian's libgtest-dev for the unit tests. Sourced by
+# scripts/windows-build after common.sh.
 #
 # Everything built lands in the cache folder (outside the checkout) and is reused: each
 # finished step leaves a stamp file, and a step whose stamp is there is skipped.
 #
 #   $KSE_WINDOWS_CACHE/qt6-mingw      static Qt Core (bin/qt-cmake, lib/cmake/Qt6, ...)
 #   $KSE_WINDOWS_CACHE/sqlite-mingw   include/sqlite3.h, lib/libsqlite3.a
+#   $KSE_WINDOWS_CACHE/gtest-mingw    GoogleTest (lib/cmake/GTest, ...)
 #
 # A project is configured against them with
 #
@@ -15,7 +17,8 @@
 #       -DCMAKE_TOOLCHAIN_FILE="$KSE_QT_MINGW/lib/cmake/Qt6/qt.toolchain.cmake" \
 #       -DQT_CHAINLOAD_TOOLCHAIN_FILE="$KSE_WINDOWS_TOOLCHAIN" \
 #       -DSQLite3_INCLUDE_DIR="$KSE_SQLITE_MINGW/include" \
-#       -DSQLite3_LIBRARY="$KSE_SQLITE_MINGW/lib/libsqlite3.a"
+#       -DSQLite3_LIBRARY="$KSE_SQLITE_MINGW/lib/libsqlite3.a" \
+#       -DGTest_DIR="$KSE_GTEST_MINGW/lib/cmake/GTest"
 #
 # (kse_windows_cmake_args prints those options, one a line.)
 # shellcheck shell=bash
