@@ -81,7 +81,8 @@ done
 for package in qt6-base sqlite3 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix-runtime \
     binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev; do
     check "BUILDINFO.txt names the package $package with its version" \
-        grep -q -E "^  $package +[0-9]" "$dist/BUILDINFO.txt"
+        awk -v package="$package" '$1 == package && $2 ~ /^[0-9]/ { found = 1 } END { exit !found }' \
+        "$dist/BUILDINFO.txt"
 done
 
 checks_done
