@@ -4,8 +4,10 @@
 repo_root() { cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd; }
 
 # Debian packages the build, the tests and the demo need (bsdutils: `script`, the terminal of
-# the final-wait test; zip and unzip: the release packing test).
-KSE_PACKAGES=(cmake g++ make qt6-base-dev libsqlite3-dev libgtest-dev sqlite3 bsdutils zip unzip)
+# the final-wait test; zip and unzip: the release packing test; git: the source-archive
+# test; util-linux: setpriv, with which a test runs the program as an ordinary user).
+KSE_PACKAGES=(cmake g++ make qt6-base-dev libsqlite3-dev libgtest-dev sqlite3 bsdutils zip unzip git
+    util-linux)
 
 install_missing_packages() {
     local missing=() pkg

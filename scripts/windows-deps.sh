@@ -161,11 +161,15 @@ kse_unpack_source() {
 # kse_unpack_orig SOURCE_PACKAGE VERSION DIR: unpacks only the upstream tarball into DIR.
 kse_unpack_orig() {
     local package=$1 version=$2 dir=$3
-    local upstream=${version#*:}
-    upstream=${upstream%-*}
     rm -rf "$dir"
     mkdir -p "$dir"
-    tar -xf "$KSE_WINDOWS_CACHE/src/${package}_${upstream}.orig.tar.xz" -C "$dir" --strip-components=1
+    tar -xf "$(kse_orig_archive "$package" "$version")" -C "$dir" --strip-components=1
+}
+
+# kse_orig_archive SOURCE_PACKAGE VERSION: the upstream tarball of the source package.
+kse_orig_archive() {
+    local upstream=${2#*:}
+    echo "$KSE_WINDOWS_CACHE/src/${1}_${upstream%-*}.orig.tar.xz"
 }
 
 # ---------------------------------------------------------------------------------------

@@ -111,7 +111,10 @@ fail_reading_after() {
 # as_ordinary_user: the program runs as an ordinary user, for whom folder permissions
 # hold (they do not hold for root). Run as root, the case drops to the user "nobody" and
 # hands it the home folder as it is when this is called; run as another user, it runs as
-# that user. A case that cannot drop to an ordinary user is skipped.
+# that user. A case that cannot drop to an ordinary user is skipped. What that user runs
+# (the program and a preloaded library) is copied into the case's folder before the run
+# (reachable_by_ordinary_user below): the checkout may be in a folder only its owner can
+# enter.
 as_ordinary_user() {
     linux_only "the Windows program runs as the user who runs Wine"
     [ "$(id -u)" -ne 0 ] && return 0
@@ -183,6 +186,30 @@ program_in() {
     exe="$1/$(basename "$exe")"
 }
 
+# reachable_by_ordinary_user: the program and any library preloaded into it are copies in
+# the case's folder, which the ordinary user can enter: the program in the Management
+# Console's program folder (unless setup.sh put a copy in the case's folder already), a
+# library beside the installation.
+reachable_by_ordinary_user() {
+    [[ $exe == "$ROOT"/* ]] || program_in "$PROGRAMS_DIR/Management Console"
+    local i folder
+    for i in "${!RUN_ENV[@]}"; do
+        if [[ ${RUN_ENV[$i]} == LD_PRELOAD=* ]]; then
+            mkdir -p "$ROOT/lib"
+            cp "${RUN_ENV[$i]#LD_PRELOAD=}" "$ROOT/lib/"
+            RUN_ENV[$i]=LD_PRELOAD=$ROOT/lib/$(basename "${RUN_ENV[$i]#LD_PRELOAD=}")
+        fi
+    done
+    # the folders from the case's folder down to the program may be entered and read
+    chmod a+r "$exe"
+    folder=$(dirname "$exe")
+    while [[ $folder == "$ROOT"* ]]; do
+        chmod a+rx "$folder"
+        folder=$(dirname "$folder")
+    done
+    [ ! -d "$ROOT/lib" ] || chmod -R a+rX "$ROOT/lib"
+}
+
 # The environment of a run; setup.sh may change any of it.
 RUN_ENV=()
 RUN_AS=()
@@ -209,6 +236,7 @@ inputs_digest() {
 }
 before=$(inputs_digest)
 
+[ ${#RUN_AS[@]} -eq 0 ] || reachable_by_ordinary_user
 actual=$(mktemp -d)
 [ -f "$ACTIONS_FILE" ] && cp "$ACTIONS_FILE" "$actual/stale-actionsRequired.txt"
 set +e

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # reproducible_exe.sh EXE FOLDER...
 # What would make two builds of the same commit differ: the exe carries no link time
-# (its PE header's time stamp is 0) and none of the FOLDERs (the checkout, the build, Qt's
-# install folder) that it was built in.
+# (its PE header's time stamp is 0) and none of the FOLDERs of the builder's machine (the
+# checkout, the build, the Windows cache with Qt and SQLite, the home folder).
 set -euo pipefail
 exe=$1; shift
 failures=0
