@@ -209,12 +209,9 @@ int XmlPreferences::getInt(const QString &name, int defaultValue, const QString 
     int number = entry.value.toInt(&ok, 10);
     if (!ok)
         number = 0;
-    try {
-        number = convertUnits(number, entry.units, units);
-    } catch (const std::runtime_error &) {
-        // Without a conversion the number stands as stored; empty units never convert.
-    }
-    return number;
+    // Without a conversion the number stands as stored; empty units never convert. Most
+    // entries have none, so no exception is thrown for them.
+    return convertUnitsIfKnown(number, entry.units, units).value_or(number);
 }
 
 QString XmlPreferences::getUnits(const QString &name) const
