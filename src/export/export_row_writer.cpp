@@ -6,6 +6,7 @@
 #include "export/export_text.h"
 #include "export/text_scan.h"
 
+#include <cstring>
 #include <stdexcept>
 
 using namespace Qt::StringLiterals;
@@ -20,6 +21,25 @@ bool holdsFieldSeparator(QStringView text)
             return true;
     }
     return false;
+}
+
+bool holdsFieldSeparator(QLatin1StringView text)
+{
+    const char *const end = text.data() + text.size();
+    for (const char *at = text.data(); at != end; ++at) {
+        at = static_cast<const char *>(
+            std::memchr(at, kFieldSeparator.front().toLatin1(), static_cast<size_t>(end - at)));
+        if (at == nullptr)
+            return false;
+        if (QLatin1StringView(at, end - at).startsWith(kFieldSeparator))
+            return true;
+    }
+    return false;
+}
+
+[[noreturn]] void refuseValue(const QString &value, QStringView label)
+{
+    throw std::runtime_error(Messages::valueInvalid(value, label.toString()).toStdString());
 }
 
 } // namespace
@@ -58,10 +78,8 @@ void ExportRowWriter::validateValue(QStringView value, QStringView label)
         allUnits |= units[i];
         holdsSeparatorStart |= units[i] == kFieldSeparator.front().unicode();
     }
-    if (holdsSeparatorStart && holdsFieldSeparator(value)) {
-        throw std::runtime_error(
-            Messages::valueInvalid(value.toString(), label.toString()).toStdString());
-    }
+    if (holdsSeparatorStart && holdsFieldSeparator(value))
+        refuseValue(value.toString(), label);
     if ((allUnits & TextScan::kHighBytes) != 0) {
         ByteBuffer written;
         ExportText::append(written, value);
@@ -70,17 +88,23 @@ void ExportRowWriter::validateValue(QStringView value, QStringView label)
     }
 }
 
+void ExportRowWriter::validateValue(QLatin1StringView value, QStringView label)
+{
+    if (holdsFieldSeparator(value))
+        refuseValue(value.toString(), label);
+}
+
 void ExportRowWriter::write(QStringView text)
 {
     ExportText::append(m_row, text);
 }
 
-void ExportRowWriter::write(QLatin1StringView text)
+void ExportRowWriter::writeQuoted(QStringView text)
 {
-    m_row.append(QByteArrayView(text.data(), text.size()));
+    ExportText::appendQuoted(m_row, text);
 }
 
-void ExportRowWriter::writeQuoted(QStringView text)
+void ExportRowWriter::writeQuoted(QLatin1StringView text)
 {
     ExportText::appendQuoted(m_row, text);
 }

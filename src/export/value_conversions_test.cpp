@@ -142,6 +142,8 @@ TEST(ValueConversions, ReadsLeadingIntegersByAtoiRulesWithoutOverflow)
         {"stops at the first other character", u"42abc 7"_s, 42, 210},
         {"no digits", u"abc"_s, 0, 0},
         {"space after the sign", u"- 5"_s, 0, 0},
+        {"a no-break space is no white space", u"\u00A05"_s, 0, 0},
+        {"a superscript two is no digit", u"1\u00B2"_s, 1, 5},
         {"int maximum", u"2147483647"_s, 2147483647, 10737418235},
         {"above the maximum saturates", u"99999999999999999999"_s, 2147483647, 10737418235},
         {"below the minimum saturates", u"-2147483649"_s, -2147483648, -10737418240},
@@ -149,6 +151,8 @@ TEST(ValueConversions, ReadsLeadingIntegersByAtoiRulesWithoutOverflow)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(leadingInteger(c.input), c.expected);
+        const QByteArray latin1 = c.input.toLatin1();
+        EXPECT_EQ(leadingInteger(QLatin1StringView(latin1)), c.expected);
         EXPECT_EQ(blocksToMinutes(c.input), c.minutes);
     }
 }
