@@ -37,6 +37,32 @@ bool holdsFieldSeparator(QLatin1StringView text)
     return false;
 }
 
+/// What validateValue looks for in a value.
+struct ValueScan {
+    bool isLatin1;
+    bool holdsSeparatorStart; ///< the separator's first character, maybe not the separator
+};
+
+ValueScan scanValue(QStringView value)
+{
+    // One pass looks for characters beyond Latin-1 and for the separator's first character.
+    const qsizetype size = value.size();
+    const char16_t *const units = value.utf16();
+    quint64 allUnits = 0;
+    bool holdsSeparatorStart = false;
+    qsizetype i = 0;
+    for (; i + 4 <= size; i += 4) {
+        const quint64 four = TextScan::fourUnits(units + i);
+        allUnits |= four;
+        holdsSeparatorStart |= TextScan::holdsUnit(four, kFieldSeparator.front().unicode());
+    }
+    for (; i < size; ++i) {
+        allUnits |= units[i];
+        holdsSeparatorStart |= units[i] == kFieldSeparator.front().unicode();
+    }
+    return {(allUnits & TextScan::kHighBytes) == 0, holdsSeparatorStart};
+}
+
 [[noreturn]] void refuseValue(const QString &value, QStringView label)
 {
     throw std::runtime_error(Messages::valueInvalid(value, label.toString()).toStdString());
@@ -63,29 +89,21 @@ RunReport &ExportRowWriter::report()
 
 void ExportRowWriter::validateValue(QStringView value, QStringView label)
 {
-    // One pass looks for characters beyond Latin-1 and for the separator's first character.
-    const qsizetype size = value.size();
-    const char16_t *const units = value.utf16();
-    quint64 allUnits = 0;
-    bool holdsSeparatorStart = false;
-    qsizetype i = 0;
-    for (; i + 4 <= size; i += 4) {
-        const quint64 four = TextScan::fourUnits(units + i);
-        allUnits |= four;
-        holdsSeparatorStart |= TextScan::holdsUnit(four, kFieldSeparator.front().unicode());
-    }
-    for (; i < size; ++i) {
-        allUnits |= units[i];
-        holdsSeparatorStart |= units[i] == kFieldSeparator.front().unicode();
-    }
-    if (holdsSeparatorStart && holdsFieldSeparator(value))
+    const ValueScan scan = scanValue(value);
+    if (scan.holdsSeparatorStart && holdsFieldSeparator(value))
         refuseValue(value.toString(), label);
-    if ((allUnits & TextScan::kHighBytes) != 0) {
+    if (!scan.isLatin1) {
         ByteBuffer written;
         ExportText::append(written, value);
         report().actionRequired(Messages::charactersReplaced(
             QString::fromLatin1(written.view()), label.toString()));
     }
+}
+
+bool ExportRowWriter::isPlainValue(QStringView value)
+{
+    const ValueScan scan = scanValue(value);
+    return scan.isLatin1 && !scan.holdsSeparatorStart;
 }
 
 void ExportRowWriter::validateValue(QLatin1StringView value, QStringView label)

@@ -25,6 +25,9 @@ public:
     void validateValue(QStringView value, QStringView label);
     /// The same for Latin-1 bytes, which the export file always holds.
     void validateValue(QLatin1StringView value, QStringView label);
+    /// Whether validateValue finds nothing to refuse or report in \a value: every
+    /// character is Latin-1 and the separator's first character is not there.
+    static bool isPlainValue(QStringView value);
 
     /// What the run reports.
     RunReport &report();

@@ -65,17 +65,22 @@ QString convertColor(const QString &value)
     // Six characters are already RRGGBB, taken as they stand (even six decimal digits).
     if (value.size() == 6)
         return u'#' + value;
-    // Otherwise a COLORREF in decimal: red in the low byte, then green, then blue.
+    // Otherwise a COLORREF in decimal: red in the low byte, then green, then blue, each
+    // as two upper-case hex digits.
     bool ok = false;
     int colorRef = value.toInt(&ok, 10);
     if (!ok)
         colorRef = 0;
-    const auto byteAt = [colorRef](int shift) {
-        return QString::number((static_cast<unsigned>(colorRef) >> shift) & 0xFFu, 16)
-            .toUpper()
-            .rightJustified(2, u'0');
-    };
-    return u'#' + byteAt(0) + byteAt(8) + byteAt(16);
+    constexpr char16_t kHexDigits[] = u"0123456789ABCDEF";
+    QString color(7, Qt::Uninitialized);
+    QChar *digit = color.data();
+    *digit++ = u'#';
+    for (const int shift : {0, 8, 16}) {
+        const unsigned byte = (static_cast<unsigned>(colorRef) >> shift) & 0xFFu;
+        *digit++ = kHexDigits[byte >> 4];
+        *digit++ = kHexDigits[byte & 0xFu];
+    }
+    return color;
 }
 
 QString filterLocalFile(const QString &value, const QString &cloudSettingLabel,

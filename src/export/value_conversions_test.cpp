@@ -29,6 +29,8 @@ TEST(ValueConversions, ConvertsLegacyColoursToWebColours)
         {"black", u"0"_s, u"#000000"_s},
         {"red in the low byte", u"255"_s, u"#FF0000"_s},
         {"blue", u"16711680"_s, u"#0000FF"_s},
+        {"each byte's two digits in order", u"11256099"_s, u"#23C1AB"_s},
+        {"a one-digit byte padded", u"10"_s, u"#0A0000"_s},
         {"top byte ignored", u"-1"_s, u"#FFFFFF"_s},
         {"six characters kept as they stand", u"ff00aa"_s, u"#ff00aa"_s},
         {"six decimal digits are not a number", u"123456"_s, u"#123456"_s},

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <array>
@@ -225,15 +226,30 @@ QByteArray valueOrDefault(const Entry *entry, const QByteArray &defaultValue)
     return result;
 }
 
+char foldedChar(char c)
+{
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
+
 /// A name with A-Z folded to a-z, the form in which names are indexed.
 QByteArray foldedName(QByteArrayView name)
 {
     QByteArray folded = name.toByteArray();
-    for (char &c : folded) {
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    }
+    for (char &c : folded)
+        c = foldedChar(c);
     return folded;
+}
+
+/// A buffer for a name looked up; most names fit without a heap allocation.
+using NameBuffer = QVarLengthArray<char, 128>;
+
+/// foldedName for a lookup: the folded name is made in \a buffer, and the result only
+/// refers to it.
+QByteArray foldedNameIn(QByteArrayView name, NameBuffer &buffer)
+{
+    buffer.resize(name.size());
+    std::transform(name.begin(), name.end(), buffer.begin(), foldedChar);
+    return QByteArray::fromRawData(buffer.constData(), buffer.size());
 }
 
 } // namespace
@@ -277,10 +293,14 @@ IndexedFile::IndexedFile(const QString &path)
 QByteArray IndexedFile::readString(const QByteArray &section, const QByteArray &key,
                                    const QByteArray &defaultValue) const
 {
+    // The group stage looks up several messages a group, so the names are folded without
+    // a copy on the heap.
+    NameBuffer sectionBuffer;
+    NameBuffer keyBuffer;
     const Entry *entry = nullptr;
-    const auto found = m_index.constFind(foldedName(trimmed(section)));
+    const auto found = m_index.constFind(foldedNameIn(trimmed(section), sectionBuffer));
     if (found != m_index.cend())
-        entry = found->value(foldedName(trimmed(key)), nullptr);
+        entry = found->value(foldedNameIn(trimmed(key), keyBuffer), nullptr);
     return valueOrDefault(entry, defaultValue);
 }
 
