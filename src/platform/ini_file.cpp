@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <optional>
 #include <utility>
 
@@ -117,8 +118,10 @@ QByteArrayView trimmed(QByteArrayView text)
 /// A NUL byte ends the item it stands in; what follows it cannot be seen.
 QByteArrayView untilNul(QByteArrayView item)
 {
-    const qsizetype nul = item.indexOf('\0');
-    return nul < 0 ? item : item.first(nul);
+    if (item.isEmpty())
+        return item;
+    const void *nul = std::memchr(item.data(), '\0', static_cast<size_t>(item.size()));
+    return nul == nullptr ? item : item.first(static_cast<const char *>(nul) - item.data());
 }
 
 bool namesMatch(QByteArrayView a, QByteArrayView b)
@@ -168,8 +171,8 @@ void scanLines(QByteArrayView text, OnSection &&onSection, OnEntry &&onEntry)
         if (line.isEmpty())
             continue;
 
-        const qsizetype close = line.lastIndexOf(']');
-        if (line.front() == '[' && close > 0) {
+        const qsizetype close = line.front() == '[' ? line.lastIndexOf(']') : -1;
+        if (close > 0) {
             // Text after the last "]" is ignored.
             onSection(untilNul(trimmed(line.sliced(1, close - 1))));
             isInSection = true;
