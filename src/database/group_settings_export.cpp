@@ -188,7 +188,7 @@ void writeGroupSettings(GroupPreferencesExporter &exporter, LocalizedMessages &m
     // At-client reservations, daily quota and valid ID.
     if (mask & kOwnReservationRules) {
         exporter.writeBool(strictInteger(group.atClient, 5, name) != 0,         kReservableComputerSettings,    u"atClientEnabled"_s);
-        exporter.writeBool(equals(group.dailyQuota, "0"_L1),                      kReservationSettings, u"totalMinutesPerDayQuotaEnabled"_s);
+        exporter.writeBool(equals(group.dailyQuota, "0"_L1),                    kReservationSettings, u"totalMinutesPerDayQuotaEnabled"_s);
         exporter.writeBool(strictInteger(group.validIdRequired, 10, name) != 0, kReservationSettings, u"authenticationValidIdRequired"_s);
     }
 
