@@ -80,7 +80,17 @@ XmlPreferences::~XmlPreferences() = default;
 
 QString XmlPreferences::entryKey(const QString &name)
 {
-    return name.toUpper();
+    // Names are nearly always ASCII, upper-cased here without the Unicode tables; a name
+    // with any other character goes through them (where "ß" becomes "SS").
+    const bool isAscii = std::all_of(name.cbegin(), name.cend(),
+                                     [](QChar c) { return c.unicode() < 0x80; });
+    if (!isAscii)
+        return name.toUpper();
+    QString key(name.size(), Qt::Uninitialized);
+    std::transform(name.cbegin(), name.cend(), key.begin(), [](QChar c) {
+        return c >= u'a' && c <= u'z' ? QChar(c.unicode() - u'a' + u'A') : c;
+    });
+    return key;
 }
 
 void XmlPreferences::setString(const QString &name, const QString &value)
