@@ -1,5 +1,6 @@
 // Comma-separated lines: any line splits without harm into no more fields than it has
-// commas plus one, and lines written from values split back into those values.
+// commas plus one, lines written from values split back into those values, and Latin-1
+// bytes split as the text they stand for.
 
 #include "csv_quoting.h"
 #include "fuzz_support.h"
@@ -53,6 +54,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     checkTokens(QString::fromLatin1(bytes));
+    // The bytes split as Latin-1 give the fields of their text.
+    const QStringList textFields = CsvTokenizer(QString::fromLatin1(bytes)).fields();
+    const QStringList byteFields = Latin1CsvTokenizer(QLatin1StringView(bytes)).fields();
+    if (byteFields != textFields)
+        Fuzz::fail("Latin-1 bytes split as their text does", shownFields(textFields), shownFields(byteFields));
 
     // The same bytes read as values: the line written from them splits back into them.
     FuzzedDataProvider provider(data, size);

@@ -36,7 +36,7 @@ Records readDump(const QString &path, qsizetype maxRecords)
     DumpReader reader;
     Fuzz::check(reader.open(path), "an existing dump opens");
     Records records;
-    while (const std::optional<CsvTokenizer> record = reader.nextRecord()) {
+    while (const std::optional<Latin1CsvTokenizer> record = reader.nextRecord()) {
         records.append(record->fields());
         if (records.size() > maxRecords)
             Fuzz::fail("no more records than lines", QByteArray::number(maxRecords),

@@ -1,7 +1,8 @@
 // INI files: any bytes read without harm; a value never exceeds the 255 bytes of the
 // caller's buffer; a section listing never holds an empty string (which would end the
-// list early) and fits its buffer; and a Windows-1252 file reads the same when it is
-// saved as UTF-16LE or as UTF-8 with a byte-order mark.
+// list early) and fits its buffer; the file read once and indexed answers as its bytes
+// do; and a Windows-1252 file reads the same when it is saved as UTF-16LE or as UTF-8
+// with a byte-order mark.
 
 #include "fuzz_support.h"
 
@@ -177,6 +178,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         Fuzz::fail("readSection of a file agrees with its bytes");
     if (IniFile::readString(path, section, key, "d") != IniFile::readString(contents, section, key, "d"))
         Fuzz::fail("readString of a file agrees with its bytes");
+    // The file read once and indexed answers every lookup as its bytes do.
+    const IniFile::IndexedFile indexed(path);
+    for (const QByteArray &anySection : std::as_const(sections)) {
+        for (const QByteArray &anyKey : std::as_const(keys)) {
+            const QByteArray expected = IniFile::readString(contents, anySection, anyKey, "d");
+            const QByteArray found = indexed.readString(anySection, anyKey, "d");
+            if (found != expected)
+                Fuzz::fail("an indexed file answers as its bytes do",
+                           Fuzz::shown(anySection) + " / " + Fuzz::shown(anyKey) + ": "
+                               + Fuzz::shown(expected),
+                           Fuzz::shown(found));
+        }
+    }
 
     // A file without a byte-order mark is Windows-1252; the same text saved with a mark
     // in another encoding reads the same.

@@ -1,6 +1,10 @@
 #include "database/dump_reader.h"
 
+#include "export/text_scan.h"
+
 #include <QByteArrayView>
+
+#include <cstring>
 
 namespace {
 
@@ -12,10 +16,21 @@ constexpr qsizetype kReadSize = 64 * 1024;
 /// doubled one inside a stretch closes and reopens it, so the parity of the count decides.
 bool isQuoteOpenAfter(QByteArrayView text, bool isQuoted)
 {
-    qsizetype quotes = 0;
-    for (const char c : text)
-        quotes += c == '"';
-    return isQuoted != (quotes % 2 == 1);
+    return isQuoted != (TextScan::countOf(text.data(), text.size(), '"') % 2 == 1);
+}
+
+/// The index of the first LF in \a text from \a from on; -1 when there is none.
+qsizetype indexOfLineFeed(QByteArrayView text, qsizetype from)
+{
+    if (from >= text.size())
+        return -1;
+    const void *found = std::memchr(text.data() + from, '\n', static_cast<size_t>(text.size() - from));
+    return found == nullptr ? -1 : static_cast<const char *>(found) - text.data();
+}
+
+Latin1CsvTokenizer recordOf(QByteArrayView text)
+{
+    return Latin1CsvTokenizer(QLatin1StringView(text.data(), text.size()));
 }
 
 } // namespace
@@ -53,7 +68,7 @@ bool DumpReader::readMore()
     return read > 0;
 }
 
-std::optional<CsvTokenizer> DumpReader::nextRecord()
+std::optional<Latin1CsvTokenizer> DumpReader::nextRecord()
 {
     // A record runs from the current position over as many lines as its quotes need. The
     // scan goes on after more was read, because reading moves the unread bytes to the front.
@@ -62,7 +77,7 @@ std::optional<CsvTokenizer> DumpReader::nextRecord()
     bool isQuoted = false;
     for (;;) {
         const QByteArrayView unread = QByteArrayView(m_buffer).sliced(m_position);
-        const qsizetype lineFeed = unread.indexOf('\n', lineStart);
+        const qsizetype lineFeed = indexOfLineFeed(unread, lineStart);
         if (lineFeed < 0) {
             if (readMore())
                 continue;
@@ -76,7 +91,7 @@ std::optional<CsvTokenizer> DumpReader::nextRecord()
             m_position = m_buffer.size();
             if (contentEnd == 0 && lineStart == 0)
                 return std::nullopt;
-            return CsvTokenizer(QString::fromLatin1(unread.first(contentEnd)));
+            return recordOf(unread.first(contentEnd));
         }
         // A CR right before the LF belongs to the line end; when a quoted value goes on to
         // the next line, the line break, exactly as written, is part of the value.
@@ -85,7 +100,7 @@ std::optional<CsvTokenizer> DumpReader::nextRecord()
         lineStart = lineFeed + 1;
         if (!isQuoted) {
             m_position += lineStart;
-            return CsvTokenizer(QString::fromLatin1(unread.first(contentEnd)));
+            return recordOf(unread.first(contentEnd));
         }
     }
 }

@@ -9,15 +9,16 @@
 #include <optional>
 
 /// Reads a dump file record by record. A record is one line (without its CR LF), or
-/// several when a double-quoted field holds line breaks; bytes are taken as Latin-1.
+/// several when a double-quoted field holds line breaks; bytes are taken as Latin-1 and
+/// handed out as they are, without a copy.
 class DumpReader {
 public:
     /// Opens the dump read-only; false when it cannot be opened.
     bool open(const QString &path);
 
     /// The next record split into fields; nothing at the end of the dump, and nothing more
-    /// once reading has failed.
-    std::optional<CsvTokenizer> nextRecord();
+    /// once reading has failed. Its fields stay valid until the next call.
+    std::optional<Latin1CsvTokenizer> nextRecord();
 
     /// Whether reading stopped at a read error rather than at the end of the dump: the
     /// records handed out are then only part of it.

@@ -6,12 +6,12 @@
 
 namespace FieldValues {
 
-int integer(std::optional<QStringView> field)
+int integer(Field field)
 {
     return field ? leadingInteger(*field) : 0;
 }
 
-std::optional<int> strictInteger(std::optional<QStringView> field)
+std::optional<int> strictInteger(Field field)
 {
     if (!field)
         return std::nullopt;
@@ -21,19 +21,19 @@ std::optional<int> strictInteger(std::optional<QStringView> field)
     return static_cast<int>(*value);
 }
 
-QString text(std::optional<QStringView> field)
+QString text(Field field)
 {
     return field ? field->toString() : QString();
 }
 
-QStringView textView(std::optional<QStringView> field)
+QLatin1StringView textView(Field field)
 {
-    return field.value_or(QStringView());
+    return field.value_or(QLatin1StringView());
 }
 
-bool equals(std::optional<QStringView> field, QStringView literal)
+bool equals(Field field, QLatin1StringView literal)
 {
-    return field.value_or(QStringView()) == literal;
+    return field.value_or(QLatin1StringView()) == literal;
 }
 
 } // namespace FieldValues

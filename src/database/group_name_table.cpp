@@ -1,11 +1,12 @@
 #include "database/group_name_table.h"
 
-void GroupNameTable::enter(int groupNumber, const QString &groupName)
+void GroupNameTable::enter(int groupNumber, QLatin1StringView groupName)
 {
-    m_names.insert(groupNumber, groupName);
+    m_names.insert(groupNumber, QByteArray(groupName.data(), groupName.size()));
 }
 
-QString GroupNameTable::lookUp(int groupNumber) const
+QLatin1StringView GroupNameTable::lookUp(int groupNumber) const
 {
-    return m_names.value(groupNumber);
+    const auto found = m_names.constFind(groupNumber);
+    return found == m_names.cend() ? QLatin1StringView() : QLatin1StringView(*found);
 }

@@ -1,6 +1,7 @@
 #include "database/group_preferences_exporter.h"
 
 #include "export/export_constants.h"
+#include "export/export_text.h"
 
 using namespace Qt::StringLiterals;
 
@@ -19,8 +20,15 @@ GroupPreferencesExporter::GroupPreferencesExporter(ExportFile &file, const QStri
 
 GroupPreferencesExporter::GroupPreferencesExporter(ExportFile &file, const QString &exportPath,
                                                    const QString &groupName)
-    : PreferencesExporter(file, exportPath), m_groupName(groupName)
+    : PreferencesExporter(file, exportPath), m_groupName(groupName),
+      m_isNameCheckedPerRow(!isPlainValue(groupName))
 {
+    ByteBuffer start;
+    ExportText::append(start, u"GroupSetting");
+    start.append(QByteArrayView(kFieldSeparator.data(), kFieldSeparator.size()));
+    ExportText::appendQuoted(start, m_groupName);
+    start.append(QByteArrayView(kFieldSeparator.data(), kFieldSeparator.size()));
+    m_settingRowStart = start.view().toByteArray();
 }
 
 void GroupPreferencesExporter::writeGroup()
@@ -34,11 +42,10 @@ void GroupPreferencesExporter::writeGroup()
 
 RowKind GroupPreferencesExporter::writeRowKind()
 {
-    // Every setting row of a group names the group, so the name is checked on every row.
-    validateValue(m_groupName, kGroupSettingLabel);
-    write(u"GroupSetting");
-    write(kFieldSeparator);
-    writeQuoted(m_groupName);
-    write(kFieldSeparator);
+    // Every setting row of a group names the group, so the name is checked on every row;
+    // a name in which the check finds nothing needs no second look.
+    if (m_isNameCheckedPerRow)
+        validateValue(m_groupName, kGroupSettingLabel);
+    write(QLatin1StringView(m_settingRowStart));
     return RowKind::GroupSetting;
 }

@@ -2,6 +2,8 @@
 
 #include "export/preferences_exporter.h"
 
+#include <QByteArray>
+
 /// Writes the "Group" row and the "GroupSetting" rows of one group.
 class GroupPreferencesExporter final : public PreferencesExporter {
 public:
@@ -18,6 +20,12 @@ protected:
 private:
     QString m_groupName;
     RowKind m_groupRowKind = RowKind::Group; ///< the ungrouped pool's row is told apart
+    /// What every setting row starts with: its kind, the quoted name and the separators,
+    /// made once for the group.
+    QByteArray m_settingRowStart;
+    /// Whether the name holds something that checking it refuses or reports, so that it
+    /// is checked on every row.
+    bool m_isNameCheckedPerRow = true;
 };
 
 /// The group of the computers whose group has no name.

@@ -1,6 +1,7 @@
 #include "database/group_preferences_exporter.h"
 
 #include "export/export_file.h"
+#include "platform/console.h"
 #include "support/test_files.h"
 
 #include <QTemporaryDir>
@@ -33,6 +34,29 @@ TEST(GroupPreferencesExporter, WritesTheGroupRowAndItsSettingRows)
                                 "#GroupSetting^~%\"Teens\"^~%RCS.image^~%"
                                 "\"NO_MAPPING: C:\\x.htm\"\r\n"
                                 "Group^~%\"KESTRUN UNGROUPED\"\r\n"));
+}
+
+TEST(GroupPreferencesExporter, SaysOnEveryRowThatANameBeyondLatin1WasReplaced)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"kestrunSettings.csv"_s);
+    Console::Capture console;
+    RunReport report;
+    ExportFile file(report);
+    GroupPreferencesExporter group(file, path, u"Caf\u00e9 \u4e2d"_s);
+    group.writeGroup();
+    group.writeBool(1, u"RCS"_s, u"hideEnabled"_s);
+    group.writeInt(5, u"RS"_s, u"minutes"_s);
+    file.finish();
+    EXPECT_EQ(readTestFile(path),
+              QByteArrayLiteral("Group^~%\"Caf\xE9 ?\"\r\n"
+                                "GroupSetting^~%\"Caf\xE9 ?\"^~%RCS.hideEnabled^~%true\r\n"
+                                "GroupSetting^~%\"Caf\xE9 ?\"^~%RS.minutes^~%5\r\n"));
+    const QString line = u"ACTION REQUIRED: This value has characters that the export file cannot "
+                         u"hold; they were written as '?': 'Caf\u00e9 ?'. Please manually configure "
+                         u"the Nimbrel Reservation Service setting: 'Group Setting'\n"_s;
+    EXPECT_EQ(console.out(), line + line + line);
+    EXPECT_EQ(report.actionItems().size(), 3);
 }
 
 TEST(GroupPreferencesExporter, RefusesANameHoldingTheSeparatorWithoutWritingPartOfARow)

@@ -21,7 +21,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-using Field = std::optional<QStringView>;
+using FieldValues::Field;
 using FieldValues::equals;
 using FieldValues::integer;
 using FieldValues::text;
@@ -69,7 +69,7 @@ struct GroupRecord {
 };
 
 /// Takes the columns of one record in their order.
-GroupRecord readGroupRecord(CsvTokenizer &fields)
+GroupRecord readGroupRecord(Latin1CsvTokenizer &fields)
 {
     GroupRecord group;
     group.number = fields.nextToken();
@@ -124,6 +124,17 @@ int strictInteger(const Field &field, int column, const QString &groupName)
     return *value;
 }
 
+/// The key of warning \a number's message of the group \a groupNumber, such as
+/// "LCL_P12_W1_DSP". The whole number text goes into the key, however long it is.
+QByteArray warningMessageKey(QLatin1StringView groupNumber, int number)
+{
+    QByteArray key;
+    key.reserve(groupNumber.size() + 12);
+    key.append("LCL_P").append(groupNumber.data(), groupNumber.size());
+    key.append("_W").append(char('0' + number)).append("_DSP");
+    return key;
+}
+
 /// Warning \a number (1 to 3) is in use when the group counts that many warnings and it
 /// has minutes; otherwise only its "enabled" row is written.
 void writeWarning(GroupPreferencesExporter &exporter, LocalizedMessages &messages,
@@ -136,8 +147,7 @@ void writeWarning(GroupPreferencesExporter &exporter, LocalizedMessages &message
         .minutesBeforeEnd = minutes,
         .programPath = text(warning.program),
         .actions = integer(warning.actions),
-        // The whole number text goes into the key, however long it is.
-        .messageKey = "LCL_P" + text(group.number).toLatin1() + "_W" + QByteArray::number(number) + "_DSP",
+        .messageKey = warningMessageKey(FieldValues::textView(group.number), number),
     });
 }
 
@@ -154,7 +164,7 @@ void writeGroupSettings(GroupPreferencesExporter &exporter, LocalizedMessages &m
 {
     const QString &name = exporter.groupName();
     const int mask = integer(group.mask);
-    const bool hasExtraTime = !equals(group.extraTime, u"0");
+    const bool hasExtraTime = !equals(group.extraTime, "0"_L1);
     const int extraTimeMaximum = integer(group.extraTimeMaximum);
     const int startProgramCount = integer(group.startProgramCount);
     const int filtering = integer(group.filtering);
@@ -178,7 +188,7 @@ void writeGroupSettings(GroupPreferencesExporter &exporter, LocalizedMessages &m
     // At-client reservations, daily quota and valid ID.
     if (mask & kOwnReservationRules) {
         exporter.writeBool(strictInteger(group.atClient, 5, name) != 0,         kReservableComputerSettings,    u"atClientEnabled"_s);
-        exporter.writeBool(equals(group.dailyQuota, u"0"),                      kReservationSettings, u"totalMinutesPerDayQuotaEnabled"_s);
+        exporter.writeBool(equals(group.dailyQuota, "0"_L1),                    kReservationSettings, u"totalMinutesPerDayQuotaEnabled"_s);
         exporter.writeBool(strictInteger(group.validIdRequired, 10, name) != 0, kReservationSettings, u"authenticationValidIdRequired"_s);
     }
 
@@ -226,7 +236,7 @@ void writeGroupSettings(GroupPreferencesExporter &exporter, LocalizedMessages &m
 
     // Concurrent reservations, with the other reservation rules.
     if (mask & kOwnReservationRules)
-        exporter.writeBool(!equals(group.concurrentReservations, u"1"), kReservationSettings, u"concurrentReservationsAllowed"_s);
+        exporter.writeBool(!equals(group.concurrentReservations, "1"_L1), kReservationSettings, u"concurrentReservationsAllowed"_s);
 }
 
 } // namespace
@@ -240,10 +250,10 @@ bool exportGroupSettings(ExportLocation &location, LocalizedMessages &messages, 
         Console::outLine(Messages::groupsDumpNotOpened());
         return false;
     }
-    while (std::optional<CsvTokenizer> fields = dump.nextRecord()) {
+    while (std::optional<Latin1CsvTokenizer> fields = dump.nextRecord()) {
         const GroupRecord group = readGroupRecord(*fields);
         // A number text that is not a whole number is group 0.
-        groupNames.enter(text(group.number).toInt(nullptr, 10), text(group.name));
+        groupNames.enter(text(group.number).toInt(nullptr, 10), FieldValues::textView(group.name));
 
         // One exporter per group: its row kind names the group.
         GroupPreferencesExporter exporter(file, location.exportFilePath(), text(group.name));

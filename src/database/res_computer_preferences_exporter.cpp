@@ -4,22 +4,34 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// The settings a refused field is reported under.
+constexpr QStringView kNameLabel = u"Reservable Computer Name";
+constexpr QStringView kDescriptionLabel = u"Reservable Computer Description";
+constexpr QStringView kLocationLabel = u"Reservable Computer Location";
+constexpr QStringView kGroupLabel = u"Reservable Computer Group";
+
+} // namespace
+
 ResComputerPreferencesExporter::ResComputerPreferencesExporter(ExportFile &file, const QString &exportPath)
     : ExportRowWriter(file, exportPath)
 {
 }
 
-void ResComputerPreferencesExporter::writeComputer(QStringView name, QStringView description,
-                                                   QStringView location, QStringView groupName,
-                                                   QStringView status)
+void ResComputerPreferencesExporter::writeComputer(QLatin1StringView name,
+                                                   QLatin1StringView description,
+                                                   QLatin1StringView location,
+                                                   QLatin1StringView groupName,
+                                                   QLatin1StringView status)
 {
     // Every field is checked before anything of the row is written; the status is one of
     // the exporter's own texts.
-    validateValue(name,        u"Reservable Computer Name"_s);
-    validateValue(description, u"Reservable Computer Description"_s);
-    validateValue(location,    u"Reservable Computer Location"_s);
-    validateValue(groupName,   u"Reservable Computer Group"_s);
-    write(u"Computer");
+    validateValue(name,        kNameLabel);
+    validateValue(description, kDescriptionLabel);
+    validateValue(location,    kLocationLabel);
+    validateValue(groupName,   kGroupLabel);
+    write("Computer"_L1);
     write(kFieldSeparator);
     writeQuoted(name);
     write(kFieldSeparator);

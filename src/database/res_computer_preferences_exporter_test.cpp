@@ -21,8 +21,8 @@ TEST(ResComputerPreferencesExporter, QuotesEveryFieldAndNamesTheOneHoldingTheSep
     RunReport report;
     ExportFile file(report);
     ResComputerPreferencesExporter computers(file, path);
-    computers.writeComputer(u"PC-01"_s, u"Corner, \"quiet\"\r\nwindow"_s, QString(), u"Teens"_s,
-                            u"MANUALLY_OUT_OF_SERVICE"_s);
+    computers.writeComputer("PC-01"_L1, "Corner, \"quiet\"\r\nwindow"_L1, QLatin1StringView(),
+                            "Teens"_L1, "MANUALLY_OUT_OF_SERVICE"_L1);
     const QByteArray firstRow = "Computer^~%\"PC-01\"^~%\"Corner, \"quiet\"\\r\\nwindow\"^~%\"\"^~%"
                                 "\"Teens\"^~%\"MANUALLY_OUT_OF_SERVICE\"\r\n";
     file.flush();
@@ -32,10 +32,10 @@ TEST(ResComputerPreferencesExporter, QuotesEveryFieldAndNamesTheOneHoldingTheSep
                                   "Reservable Computer Location", "Reservable Computer Group"};
     for (int field = 0; field < 4; ++field) {
         SCOPED_TRACE(labels[field]);
-        QString fields[4] = {u"n"_s, u"d"_s, u"l"_s, u"g"_s};
-        fields[field] = u"a^~%b"_s;
+        QLatin1StringView fields[4] = {"n"_L1, "d"_L1, "l"_L1, "g"_L1};
+        fields[field] = "a^~%b"_L1;
         try {
-            computers.writeComputer(fields[0], fields[1], fields[2], fields[3], QString());
+            computers.writeComputer(fields[0], fields[1], fields[2], fields[3], QLatin1StringView());
             ADD_FAILURE() << "row written";
         } catch (const std::runtime_error &error) {
             EXPECT_EQ(QByteArray(error.what()),
@@ -46,6 +46,20 @@ TEST(ResComputerPreferencesExporter, QuotesEveryFieldAndNamesTheOneHoldingTheSep
     }
     file.flush();
     EXPECT_EQ(readTestFile(path), firstRow);
+
+    // The separator is found after a lone first character of it, and only whole.
+    for (const QLatin1StringView refused : {"^^~%"_L1, "x^~^~%"_L1, "^~%"_L1}) {
+        SCOPED_TRACE(refused.data());
+        EXPECT_THROW(computers.writeComputer(refused, "d"_L1, "l"_L1, "g"_L1, QLatin1StringView()),
+                     std::runtime_error);
+    }
+    QByteArray rows = firstRow;
+    for (const QLatin1StringView kept : {"a^~"_L1, "^%~"_L1, "^ ~%^"_L1}) {
+        computers.writeComputer(kept, "d"_L1, "l"_L1, "g"_L1, QLatin1StringView());
+        rows += "Computer^~%\"" + QByteArray(kept.data(), kept.size()) + "\"^~%\"d\"^~%\"l\"^~%\"g\"^~%\"\"\r\n";
+    }
+    file.flush();
+    EXPECT_EQ(readTestFile(path), rows);
 }
 
 TEST(ResComputerPreferencesExporter, KeepsThePlacesOfGroupRowsAmongComputerRowsAcrossChunks)
@@ -65,8 +79,11 @@ TEST(ResComputerPreferencesExporter, KeepsThePlacesOfGroupRowsAmongComputerRowsA
         group.writeBool(1, u"RCS"_s, u"hideEnabled"_s);
         expected += "Group^~%\"Teens\"\r\nGroupSetting^~%\"Teens\"^~%RCS.hideEnabled^~%true\r\n";
         ResComputerPreferencesExporter computers(file, path);
-        for (int number = 0; number < kManyRows; ++number)
-            computers.writeComputer(u"PC-%1"_s.arg(number), QString(), QString(), u"Teens"_s, QString());
+        for (int number = 0; number < kManyRows; ++number) {
+            const QByteArray name = "PC-" + QByteArray::number(number);
+            computers.writeComputer(QLatin1StringView(name), QLatin1StringView(), QLatin1StringView(),
+                                    "Teens"_L1, QLatin1StringView());
+        }
         for (int number = 0; number < kManyRows; ++number)
             expected += "Computer^~%\"PC-" + QByteArray::number(number)
                 + "\"^~%\"\"^~%\"\"^~%\"Teens\"^~%\"\"\r\n";

@@ -18,8 +18,7 @@ namespace {
 
 /// The status code of a computer taken out of service by hand.
 constexpr int kManuallyOutOfServiceCode = 6;
-const QString kManuallyOutOfService = u"MANUALLY_OUT_OF_SERVICE"_s;
-const QString kUngroupedPool = kUngroupedPoolName.toString();
+constexpr QLatin1StringView kManuallyOutOfService{"MANUALLY_OUT_OF_SERVICE"};
 
 } // namespace
 
@@ -38,22 +37,22 @@ bool exportReservableComputers(ExportLocation &location, ExportFile &file,
         return false;
 
     bool anyUngrouped = false;
-    while (std::optional<CsvTokenizer> fields = dump.nextRecord()) {
+    while (std::optional<Latin1CsvTokenizer> fields = dump.nextRecord()) {
         fields->nextToken(); // 0: not exported
-        const QStringView name = FieldValues::textView(fields->nextToken());
-        const QStringView description = FieldValues::textView(fields->nextToken());
-        const QStringView computerLocation = FieldValues::textView(fields->nextToken());
+        const QLatin1StringView name = FieldValues::textView(fields->nextToken());
+        const QLatin1StringView description = FieldValues::textView(fields->nextToken());
+        const QLatin1StringView computerLocation = FieldValues::textView(fields->nextToken());
         const bool outOfService =
             FieldValues::integer(fields->nextToken()) == kManuallyOutOfServiceCode;
         fields->nextToken(); // 5: not exported
-        QString groupName = groupNames.lookUp(FieldValues::integer(fields->nextToken()));
+        QLatin1StringView groupName = groupNames.lookUp(FieldValues::integer(fields->nextToken()));
 
         // A computer of an unknown group, or of a group without a name, joins the ungrouped pool.
         const bool isUngrouped = groupName.isEmpty();
         if (isUngrouped)
-            groupName = kUngroupedPool;
+            groupName = kUngroupedPoolName;
         exporter.writeComputer(name, description, computerLocation, groupName,
-                               outOfService ? kManuallyOutOfService : QString());
+                               outOfService ? kManuallyOutOfService : QLatin1StringView());
         if (isUngrouped) {
             anyUngrouped = true;
             file.report().countUngroupedComputer();

@@ -14,8 +14,8 @@ using namespace Qt::StringLiterals;
 TEST(ReservableComputerExport, WritesOneRowPerComputerAndTheUngroupedPoolLast)
 {
     GroupNameTable groupNames;
-    groupNames.enter(3, u"Teens"_s);
-    groupNames.enter(4, QString());
+    groupNames.enter(3, "Teens"_L1);
+    groupNames.enter(4, QLatin1StringView());
     const QByteArray allGrouped = "1,PC-01,Front desk,Main floor,0,x,3\r\n";
     const QByteArray pc01 = "Computer^~%\"PC-01\"^~%\"Front desk\"^~%\"Main floor\"^~%\"Teens\"^~%\"\"\r\n";
     const struct {

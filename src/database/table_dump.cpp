@@ -11,6 +11,7 @@
 
 #include <sqlite3.h>
 
+#include <array>
 #include <cstring>
 #include <memory>
 
@@ -32,14 +33,20 @@ using Statement = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
 // Quoting is the stricter rule of the database's command-line shell, which wrote these
 // dumps before: besides commas and quotes, anything empty, white space and control
 // bytes, an apostrophe, DEL and every byte outside ASCII are quoted, so the files
-// stay byte for byte what they were.
+// stay byte for byte what they were. The bytes that call for quotes, as a table.
+constexpr std::array<bool, 256> kQuotedBytes = [] {
+    std::array<bool, 256> quoted{};
+    for (int byte = 0; byte < 256; ++byte)
+        quoted[size_t(byte)] = byte <= 0x20 || byte == '"' || byte == '\'' || byte == ',' || byte >= 0x7F;
+    return quoted;
+}();
+
 bool needsQuotes(QByteArrayView text)
 {
     if (text.isEmpty())
         return true;
     for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte <= 0x20 || byte == '"' || byte == '\'' || byte == ',' || byte >= 0x7F)
+        if (kQuotedBytes[static_cast<unsigned char>(c)])
             return true;
     }
     return false;
@@ -54,12 +61,16 @@ void appendField(ByteBuffer &out, QByteArrayView field)
     // Inside the quotes every double quote is doubled: the text is copied in runs that
     // end with a quote, and each quote is then written once more.
     out.append('"');
-    qsizetype runStart = 0;
-    for (qsizetype quote = field.indexOf('"'); quote >= 0; quote = field.indexOf('"', quote + 1)) {
-        out.append(field.sliced(runStart, quote + 1 - runStart));
-        runStart = quote;
+    const char *run = field.data();
+    const char *const end = run + field.size();
+    const auto nextQuote = [end](const char *from) {
+        return static_cast<const char *>(std::memchr(from, '"', static_cast<size_t>(end - from)));
+    };
+    for (const char *quote = nextQuote(run); quote != nullptr; quote = nextQuote(quote + 1)) {
+        out.append(QByteArrayView(run, quote + 1 - run));
+        run = quote;
     }
-    out.append(field.sliced(runStart));
+    out.append(QByteArrayView(run, end - run));
     out.append('"');
 }
 
@@ -110,22 +121,27 @@ bool writeRows(sqlite3 *db, sqlite3_stmt *statement, OutputFile &dump, const QSt
         for (int column = 0; column < columnCount; ++column) {
             if (column > 0)
                 pending.append(',');
+            // Each column's value is taken once and read through the value calls, which
+            // skip the statement's locking and error bookkeeping of the column calls; that
+            // is safe because the statement is used by this one thread only (the connection
+            // is opened without its mutex).
+            sqlite3_value *const value = sqlite3_column_value(statement, column);
             // The type must be asked for before the value is converted to text.
-            const int type = sqlite3_column_type(statement, column);
+            const int type = sqlite3_value_type(value);
             if (type == SQLITE_NULL)
                 continue;
             // An integer's text is its plain decimal digits, which never need quotes.
             if (type == SQLITE_INTEGER) {
-                pending.appendDecimal(sqlite3_column_int64(statement, column));
+                pending.appendDecimal(sqlite3_value_int64(value));
                 continue;
             }
-            const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
+            const auto *text = reinterpret_cast<const char *>(sqlite3_value_text(value));
             if (text == nullptr) {
                 *error = sqliteMessage(db, "stepping", SQLITE_NOMEM);
                 return false;
             }
             // SQLite's text of a value ends at its first NUL byte, for texts and blobs alike.
-            const size_t length = static_cast<size_t>(sqlite3_column_bytes(statement, column));
+            const size_t length = static_cast<size_t>(sqlite3_value_bytes(value));
             const void *nul = std::memchr(text, '\0', length);
             appendField(pending, QByteArrayView(text, nul != nullptr ? static_cast<const char *>(nul) - text
                                                                      : static_cast<qsizetype>(length)));

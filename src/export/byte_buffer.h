@@ -11,7 +11,12 @@
 /// the copy; clear() keeps the room for the next use.
 class ByteBuffer {
 public:
-    QByteArrayView view() const { return {m_bytes.constData(), m_size}; }
+    ByteBuffer() = default;
+    // The room's start is kept beside it, so a copy would write into the original's room.
+    ByteBuffer(const ByteBuffer &) = delete;
+    ByteBuffer &operator=(const ByteBuffer &) = delete;
+
+    QByteArrayView view() const { return {m_data, m_size}; }
     qsizetype size() const { return m_size; }
     bool isEmpty() const { return m_size == 0; }
     void clear() { m_size = 0; }
@@ -31,9 +36,9 @@ public:
     /// Where at least \a count more bytes can be written; added() then says how many were.
     char *room(qsizetype count)
     {
-        if (m_bytes.size() - m_size < count)
+        if (m_capacity - m_size < count)
             makeRoom(count);
-        return m_bytes.data() + m_size;
+        return m_data + m_size;
     }
     void added(qsizetype count) { m_size += count; }
 
@@ -44,10 +49,16 @@ public:
 private:
     void makeRoom(qsizetype count)
     {
-        m_bytes.resize(qMax(qMax<qsizetype>(256, 2 * m_bytes.size()), m_size + count));
+        m_bytes.resize(qMax(qMax<qsizetype>(256, 2 * m_capacity), m_size + count));
+        m_data = m_bytes.data();
+        m_capacity = m_bytes.size();
     }
 
     QByteArray m_bytes; ///< the room; only the first m_size bytes hold the buffer
+    // The room's start and size, kept beside it: asking the array for them on every
+    // append would check each time whether it is shared.
+    char *m_data = nullptr;
+    qsizetype m_capacity = 0;
     qsizetype m_size = 0;
 };
 

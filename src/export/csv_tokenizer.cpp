@@ -2,68 +2,87 @@
 
 #include "export/text_scan.h"
 
-CsvTokenizer::CsvTokenizer(const QString &line) : m_line(line)
+#include <bit>
+
+namespace {
+
+void appendUnits(QString &text, const char16_t *units, qsizetype count)
 {
-    const char16_t *const units = QStringView(m_line).utf16();
-    const qsizetype size = m_line.size();
+    text.append(reinterpret_cast<const QChar *>(units), count);
+}
+
+void appendUnits(QByteArray &bytes, const char *units, qsizetype count)
+{
+    bytes.append(units, count);
+}
+
+} // namespace
+
+template <typename Char>
+void BasicCsvTokenizer<Char>::split(const Char *line, qsizetype size)
+{
+    m_line = line;
+    m_size = size;
     qsizetype fieldStart = 0;
-    bool hasQuotes = false;
-    bool quoted = false;
-    // Outside quotes only a comma or a quote matters, inside them only a quote.
-    for (qsizetype i = 0;; ++i) {
-        i += TextScan::indexOfEither(units + i, size - i, quoted ? u'"' : u',', u'"');
-        if (i == size)
-            break;
-        if (!quoted) {
-            if (units[i] == u',') {
-                if (hasQuotes)
-                    addQuotedField(fieldStart, i);
-                else
-                    m_fields.append({fieldStart, i - fieldStart, false});
-                fieldStart = i + 1;
-                hasQuotes = false;
-            } else {
-                quoted = true; // a quote opens quoting wherever it stands in the field
-                hasQuotes = true;
-            }
-        } else {
-            // Inside quotes a doubled quote stands for one; a single one closes the quoting.
-            if (i + 1 < size && units[i + 1] == u'"')
-                ++i;
+    bool fieldHasQuotes = false;
+    // Outside quotes a comma ends a field and a quote opens quoting, wherever it stands in
+    // the field; inside them a doubled quote stands for one and a single one closes the
+    // quoting. So every quote opens or closes quoting (a doubled one closes and reopens
+    // it), and a comma ends a field where an even number of quotes stands before it. The
+    // line is looked at a block at a time, with the commas and quotes of each block as bits.
+    quint32 openAtBlockStart = 0; // all ones when a quote is open where the block starts
+    for (qsizetype block = 0; block < size; block += TextScan::kBlockSize) {
+        const qsizetype count = qMin(TextScan::kBlockSize, size - block);
+        const TextScan::BlockMasks masks =
+            TextScan::blockMasks(line + block, count, Char(','), Char('"'));
+        quint32 quotes = masks.second;
+        const quint32 open = TextScan::prefixParity(quotes) ^ openAtBlockStart;
+        for (quint32 commas = masks.first & ~open; commas != 0; commas &= commas - 1) {
+            const int bit = std::countr_zero(commas);
+            const quint32 before = (quint32(1) << bit) - 1;
+            const qsizetype comma = block + bit;
+            if (fieldHasQuotes || (quotes & before) != 0)
+                addQuotedField(fieldStart, comma);
             else
-                quoted = false;
+                m_fields.append({fieldStart, comma - fieldStart, false});
+            fieldStart = comma + 1;
+            fieldHasQuotes = false;
+            quotes &= ~before;
         }
+        fieldHasQuotes = fieldHasQuotes || quotes != 0;
+        openAtBlockStart = (open >> 15) & 1 ? 0xFFFF : 0;
     }
     // A trailing empty field is dropped, so an empty line has no fields at all; an unclosed
     // quote runs to the end of the line.
     if (fieldStart < size) {
-        if (hasQuotes)
+        if (fieldHasQuotes)
             addQuotedField(fieldStart, size);
         else
             m_fields.append({fieldStart, size - fieldStart, false});
     }
 }
 
-void CsvTokenizer::addQuotedField(qsizetype start, qsizetype end)
+template <typename Char>
+void BasicCsvTokenizer<Char>::addQuotedField(qsizetype start, qsizetype end)
 {
     // A doubled quote inside quotes becomes one quote; the quotes that open and close a
     // quoted stretch stay while the line is split. Only a field with doubled quotes needs
     // a copy of its own; any other is a part of the line.
     Field field{start, end - start, false};
-    const QStringView raw = QStringView(m_line).sliced(start, end - start);
+    const Char *const units = m_line + start;
+    const qsizetype size = end - start;
     qsizetype runStart = 0;
     bool quoted = false;
-    const char16_t *const units = raw.utf16();
     for (qsizetype i = 0;; ++i) {
-        i += TextScan::indexOfEither(units + i, raw.size() - i, u'"', u'"');
-        if (i == raw.size())
+        i += TextScan::indexOfEither(units + i, size - i, Char('"'), Char('"'));
+        if (i == size)
             break;
         if (!quoted) {
             quoted = true;
-        } else if (i + 1 < raw.size() && units[i + 1] == u'"') {
+        } else if (i + 1 < size && units[i + 1] == Char('"')) {
             if (!field.isRewritten)
                 field = {m_rewritten.size(), 0, true};
-            m_rewritten += raw.sliced(runStart, i + 1 - runStart);
+            appendUnits(m_rewritten, units + runStart, i + 1 - runStart);
             ++i;
             runStart = i + 1;
         } else {
@@ -71,11 +90,11 @@ void CsvTokenizer::addQuotedField(qsizetype start, qsizetype end)
         }
     }
     if (field.isRewritten) {
-        m_rewritten += raw.sliced(runStart);
+        appendUnits(m_rewritten, units + runStart, size - runStart);
         field.length = m_rewritten.size() - field.start;
     }
     // Then the field is unquoted once: a leading quote goes, and only then a trailing one.
-    const QStringView text = textOf(field);
+    const View text = textOf(field);
     if (text.startsWith(u'"')) {
         ++field.start;
         --field.length;
@@ -85,12 +104,16 @@ void CsvTokenizer::addQuotedField(qsizetype start, qsizetype end)
     m_fields.append(field);
 }
 
-QStringView CsvTokenizer::textOf(const Field &field) const
+template <typename Char>
+typename BasicCsvTokenizer<Char>::View BasicCsvTokenizer<Char>::textOf(const Field &field) const
 {
-    return QStringView(field.isRewritten ? m_rewritten : m_line).sliced(field.start, field.length);
+    const Char *const units =
+        field.isRewritten ? reinterpret_cast<const Char *>(m_rewritten.constData()) : m_line;
+    return View(units + field.start, field.length);
 }
 
-std::optional<QStringView> CsvTokenizer::nextToken()
+template <typename Char>
+std::optional<typename BasicCsvTokenizer<Char>::View> BasicCsvTokenizer<Char>::nextToken()
 {
     // Once past the last field the position stays there.
     if (m_position < m_fields.size())
@@ -100,11 +123,25 @@ std::optional<QStringView> CsvTokenizer::nextToken()
     return textOf(m_fields[m_position]);
 }
 
-QStringList CsvTokenizer::fields() const
+template <typename Char>
+QStringList BasicCsvTokenizer<Char>::fields() const
 {
     QStringList fields;
     fields.reserve(m_fields.size());
     for (const Field &field : m_fields)
         fields.append(textOf(field).toString());
     return fields;
+}
+
+template class BasicCsvTokenizer<char16_t>;
+template class BasicCsvTokenizer<char>;
+
+CsvTokenizer::CsvTokenizer(const QString &line) : m_text(line)
+{
+    split(QStringView(m_text).utf16(), m_text.size());
+}
+
+Latin1CsvTokenizer::Latin1CsvTokenizer(QLatin1StringView line)
+{
+    split(line.data(), line.size());
 }

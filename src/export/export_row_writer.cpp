@@ -6,6 +6,7 @@
 #include "export/export_text.h"
 #include "export/text_scan.h"
 
+#include <cstring>
 #include <stdexcept>
 
 using namespace Qt::StringLiterals;
@@ -20,6 +21,51 @@ bool holdsFieldSeparator(QStringView text)
             return true;
     }
     return false;
+}
+
+bool holdsFieldSeparator(QLatin1StringView text)
+{
+    const char *const end = text.data() + text.size();
+    for (const char *at = text.data(); at != end; ++at) {
+        at = static_cast<const char *>(
+            std::memchr(at, kFieldSeparator.front().toLatin1(), static_cast<size_t>(end - at)));
+        if (at == nullptr)
+            return false;
+        if (QLatin1StringView(at, end - at).startsWith(kFieldSeparator))
+            return true;
+    }
+    return false;
+}
+
+/// What validateValue looks for in a value.
+struct ValueScan {
+    bool isLatin1;
+    bool holdsSeparatorStart; ///< the separator's first character, maybe not the separator
+};
+
+ValueScan scanValue(QStringView value)
+{
+    // One pass looks for characters beyond Latin-1 and for the separator's first character.
+    const qsizetype size = value.size();
+    const char16_t *const units = value.utf16();
+    quint64 allUnits = 0;
+    bool holdsSeparatorStart = false;
+    qsizetype i = 0;
+    for (; i + 4 <= size; i += 4) {
+        const quint64 four = TextScan::fourUnits(units + i);
+        allUnits |= four;
+        holdsSeparatorStart |= TextScan::holdsUnit(four, kFieldSeparator.front().unicode());
+    }
+    for (; i < size; ++i) {
+        allUnits |= units[i];
+        holdsSeparatorStart |= units[i] == kFieldSeparator.front().unicode();
+    }
+    return {(allUnits & TextScan::kHighBytes) == 0, holdsSeparatorStart};
+}
+
+[[noreturn]] void refuseValue(const QString &value, QStringView label)
+{
+    throw std::runtime_error(Messages::valueInvalid(value, label.toString()).toStdString());
 }
 
 } // namespace
@@ -43,26 +89,10 @@ RunReport &ExportRowWriter::report()
 
 void ExportRowWriter::validateValue(QStringView value, QStringView label)
 {
-    // One pass looks for characters beyond Latin-1 and for the separator's first character.
-    const qsizetype size = value.size();
-    const char16_t *const units = value.utf16();
-    quint64 allUnits = 0;
-    bool holdsSeparatorStart = false;
-    qsizetype i = 0;
-    for (; i + 4 <= size; i += 4) {
-        const quint64 four = TextScan::fourUnits(units + i);
-        allUnits |= four;
-        holdsSeparatorStart |= TextScan::holdsUnit(four, kFieldSeparator.front().unicode());
-    }
-    for (; i < size; ++i) {
-        allUnits |= units[i];
-        holdsSeparatorStart |= units[i] == kFieldSeparator.front().unicode();
-    }
-    if (holdsSeparatorStart && holdsFieldSeparator(value)) {
-        throw std::runtime_error(
-            Messages::valueInvalid(value.toString(), label.toString()).toStdString());
-    }
-    if ((allUnits & TextScan::kHighBytes) != 0) {
+    const ValueScan scan = scanValue(value);
+    if (scan.holdsSeparatorStart && holdsFieldSeparator(value))
+        refuseValue(value.toString(), label);
+    if (!scan.isLatin1) {
         ByteBuffer written;
         ExportText::append(written, value);
         report().actionRequired(Messages::charactersReplaced(
@@ -70,17 +100,29 @@ void ExportRowWriter::validateValue(QStringView value, QStringView label)
     }
 }
 
+bool ExportRowWriter::isPlainValue(QStringView value)
+{
+    const ValueScan scan = scanValue(value);
+    return scan.isLatin1 && !scan.holdsSeparatorStart;
+}
+
+void ExportRowWriter::validateValue(QLatin1StringView value, QStringView label)
+{
+    if (holdsFieldSeparator(value))
+        refuseValue(value.toString(), label);
+}
+
 void ExportRowWriter::write(QStringView text)
 {
     ExportText::append(m_row, text);
 }
 
-void ExportRowWriter::write(QLatin1StringView text)
+void ExportRowWriter::writeQuoted(QStringView text)
 {
-    m_row.append(QByteArrayView(text.data(), text.size()));
+    ExportText::appendQuoted(m_row, text);
 }
 
-void ExportRowWriter::writeQuoted(QStringView text)
+void ExportRowWriter::writeQuoted(QLatin1StringView text)
 {
     ExportText::appendQuoted(m_row, text);
 }

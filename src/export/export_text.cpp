@@ -39,7 +39,40 @@ void append(ByteBuffer &out, QStringView text, QLatin1StringView lineBreak)
     out.added(next - first);
 }
 
+void append(ByteBuffer &out, QLatin1StringView text, QLatin1StringView lineBreak)
+{
+    const qsizetype size = text.size();
+    const char *const bytes = text.data();
+    if (lineBreak.isNull()) {
+        out.append(QByteArrayView(bytes, size));
+        return;
+    }
+    char *const first = out.room(size * qMax<qsizetype>(1, lineBreak.size()));
+    char *next = first;
+    qsizetype i = 0;
+    while (i < size) {
+        // The bytes up to the next line break are copied as they are.
+        const qsizetype run = TextScan::copyLineRun(bytes + i, size - i, next);
+        next += run;
+        i += run;
+        if (i == size)
+            break;
+        if (bytes[i] == '\r' && i + 1 < size && bytes[i + 1] == '\n')
+            ++i;
+        next = std::copy(lineBreak.begin(), lineBreak.end(), next);
+        ++i;
+    }
+    out.added(next - first);
+}
+
 void appendQuoted(ByteBuffer &out, QStringView text, QLatin1StringView lineBreak)
+{
+    out.append('"');
+    append(out, text, lineBreak);
+    out.append('"');
+}
+
+void appendQuoted(ByteBuffer &out, QLatin1StringView text, QLatin1StringView lineBreak)
 {
     out.append('"');
     append(out, text, lineBreak);

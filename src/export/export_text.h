@@ -20,9 +20,14 @@ inline constexpr QLatin1StringView kFlattenedLineBreak{"\\n"};
 /// or LF in the export file would end the row in the middle of the value.
 void append(ByteBuffer &out, QStringView text, QLatin1StringView lineBreak = {});
 
+/// The same for Latin-1 bytes, which the export file holds as they are.
+void append(ByteBuffer &out, QLatin1StringView text, QLatin1StringView lineBreak = {});
+
 /// Appends \a text in double quotes, every line break written as \a lineBreak; double
 /// quotes inside it are not escaped.
 void appendQuoted(ByteBuffer &out, QStringView text,
+                  QLatin1StringView lineBreak = kEscapedLineBreak);
+void appendQuoted(ByteBuffer &out, QLatin1StringView text,
                   QLatin1StringView lineBreak = kEscapedLineBreak);
 
 } // namespace ExportText

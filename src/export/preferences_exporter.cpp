@@ -87,8 +87,7 @@ void PreferencesExporter::writeLocalized(const QString &text, const QString &cat
     writeValueRow(category, key, true);
 }
 
-void PreferencesExporter::writeHours(qint64 blocks, const QString &category,
-                                     const QString &keyPrefix, bool open)
+void PreferencesExporter::writeHours(qint64 blocks, const QString &category, const QString &key)
 {
     // blocks × 5 minutes split into hours and minutes without forming the product:
     // (5b) / 60 == b / 12 and (5b) % 60 == 5 (b % 12), both truncating toward zero.
@@ -109,7 +108,7 @@ void PreferencesExporter::writeHours(qint64 blocks, const QString &category,
         m_value.appendDecimal(rest);
     }
     m_value.append('"');
-    writeValueRow(category, keyPrefix + (open ? u"timeOfDayOpen"_s : u"timeOfDayClosed"_s), false);
+    writeValueRow(category, key, false);
 }
 
 void PreferencesExporter::writeSetting(const QString &value, const QString &category,

@@ -27,7 +27,7 @@ public:
     void writeLocalized(const QString &text, const QString &category, const QString &language,
                         const QString &key);
     /// The time of day \a blocks × 5 minutes after midnight; empty for a negative minute part.
-    void writeHours(qint64 blocks, const QString &category, const QString &keyPrefix, bool open);
+    void writeHours(qint64 blocks, const QString &category, const QString &key);
 
     /// The core row writer: comment prefix when needed, row kind, "category.key", value.
     void writeSetting(const QString &value, const QString &category, const QString &key,

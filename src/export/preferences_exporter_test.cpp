@@ -186,8 +186,8 @@ TEST_F(PreferencesExporterTest, WritesHoursAsTimeOfDay)
         QFile::remove(exportPath());
         {
             BranchPreferencesExporter exporter(newExportFile(), exportPath());
-            exporter.writeHours(c.blocks, u"H"_s, u"sundayLibraryHours."_s, false);
-            exporter.writeHours(c.blocks, u"H"_s, u"sundayLibraryHours."_s, true);
+            exporter.writeHours(c.blocks, u"H"_s, u"sundayLibraryHours.timeOfDayClosed"_s);
+            exporter.writeHours(c.blocks, u"H"_s, u"sundayLibraryHours.timeOfDayOpen"_s);
         }
         EXPECT_EQ(exported(),
                   "BranchSetting^~%H.sundayLibraryHours.timeOfDayClosed^~%\"" + c.time + "\"\r\n"

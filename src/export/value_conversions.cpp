@@ -65,17 +65,22 @@ QString convertColor(const QString &value)
     // Six characters are already RRGGBB, taken as they stand (even six decimal digits).
     if (value.size() == 6)
         return u'#' + value;
-    // Otherwise a COLORREF in decimal: red in the low byte, then green, then blue.
+    // Otherwise a COLORREF in decimal: red in the low byte, then green, then blue, each
+    // as two upper-case hex digits.
     bool ok = false;
     int colorRef = value.toInt(&ok, 10);
     if (!ok)
         colorRef = 0;
-    const auto byteAt = [colorRef](int shift) {
-        return QString::number((static_cast<unsigned>(colorRef) >> shift) & 0xFFu, 16)
-            .toUpper()
-            .rightJustified(2, u'0');
-    };
-    return u'#' + byteAt(0) + byteAt(8) + byteAt(16);
+    constexpr char16_t kHexDigits[] = u"0123456789ABCDEF";
+    QString color(7, Qt::Uninitialized);
+    QChar *digit = color.data();
+    *digit++ = u'#';
+    for (const int shift : {0, 8, 16}) {
+        const unsigned byte = (static_cast<unsigned>(colorRef) >> shift) & 0xFFu;
+        *digit++ = kHexDigits[byte >> 4];
+        *digit++ = kHexDigits[byte & 0xFu];
+    }
+    return color;
 }
 
 QString filterLocalFile(const QString &value, const QString &cloudSettingLabel,
@@ -143,34 +148,61 @@ QString papiProtocolFor(int connectionType)
     }
 }
 
-std::optional<qint64> leadingDecimal(QStringView text)
+namespace {
+
+/// leadingDecimal for text and for Latin-1 bytes alike.
+template <typename View>
+std::optional<qint64> leadingDecimalOf(View text)
 {
+    const auto at = [text](qsizetype i) { return QChar(text[i]).unicode(); };
     qsizetype i = 0;
-    while (i < text.size() && isCWhiteSpace(text[i]))
+    while (i < text.size() && isCWhiteSpace(at(i)))
         ++i;
     bool negative = false;
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
-        negative = text[i] == u'-';
+    if (i < text.size() && (at(i) == u'+' || at(i) == u'-')) {
+        negative = at(i) == u'-';
         ++i;
     }
     // Leading zeros may be many; once the magnitude is beyond 32 bits it stops growing.
     constexpr qint64 kBeyondRange = qint64{std::numeric_limits<int>::max()} + 2;
     qint64 magnitude = 0;
     bool hasDigit = false;
-    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+    for (; i < text.size() && at(i) >= u'0' && at(i) <= u'9'; ++i) {
         hasDigit = true;
-        magnitude = std::min(magnitude * 10 + (text[i].unicode() - u'0'), kBeyondRange);
+        magnitude = std::min(magnitude * 10 + (at(i) - u'0'), kBeyondRange);
     }
     if (!hasDigit)
         return std::nullopt;
     return negative ? -magnitude : magnitude;
 }
 
-int leadingInteger(QStringView text)
+int saturatedToInt(std::optional<qint64> value)
 {
     constexpr qint64 kMin = std::numeric_limits<int>::min();
     constexpr qint64 kMax = std::numeric_limits<int>::max();
-    return static_cast<int>(std::clamp(leadingDecimal(text).value_or(0), kMin, kMax));
+    return static_cast<int>(std::clamp(value.value_or(0), kMin, kMax));
+}
+
+} // namespace
+
+std::optional<qint64> leadingDecimal(QStringView text)
+{
+    return leadingDecimalOf(text);
+}
+
+std::optional<qint64> leadingDecimal(QLatin1StringView text)
+{
+    return leadingDecimalOf(text);
+}
+
+int leadingInteger(QStringView text)
+{
+    return saturatedToInt(leadingDecimal(text));
+}
+
+int leadingInteger(QLatin1StringView text)
+{
+    return saturatedToInt(leadingDecimal(text));
 }
 
 qint64 blocksToMinutes(const QString &value)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLatin1StringView>
 #include <QString>
 #include <QStringView>
 
@@ -34,10 +35,14 @@ QString papiProtocolFor(int connectionType);
 /// sign, digits up to the first other character); nothing without a digit. A number beyond
 /// 32 bits comes back as just beyond the int limits, so it can be told from them.
 std::optional<qint64> leadingDecimal(QStringView text);
+/// leadingDecimal of Latin-1 bytes.
+std::optional<qint64> leadingDecimal(QLatin1StringView text);
 
 /// The decimal integer at the start of \a text by atoi rules (white space, sign, digits
 /// up to the first other character, 0 without digits), saturated at the int limits.
 int leadingInteger(QStringView text);
+/// leadingInteger of Latin-1 bytes.
+int leadingInteger(QLatin1StringView text);
 
 /// leadingInteger(value) × 5, in 64 bits.
 qint64 blocksToMinutes(const QString &value);

@@ -29,6 +29,8 @@ TEST(ValueConversions, ConvertsLegacyColoursToWebColours)
         {"black", u"0"_s, u"#000000"_s},
         {"red in the low byte", u"255"_s, u"#FF0000"_s},
         {"blue", u"16711680"_s, u"#0000FF"_s},
+        {"each byte's two digits in order", u"11256099"_s, u"#23C1AB"_s},
+        {"a one-digit byte padded", u"10"_s, u"#0A0000"_s},
         {"top byte ignored", u"-1"_s, u"#FFFFFF"_s},
         {"six characters kept as they stand", u"ff00aa"_s, u"#ff00aa"_s},
         {"six decimal digits are not a number", u"123456"_s, u"#123456"_s},
@@ -142,6 +144,8 @@ TEST(ValueConversions, ReadsLeadingIntegersByAtoiRulesWithoutOverflow)
         {"stops at the first other character", u"42abc 7"_s, 42, 210},
         {"no digits", u"abc"_s, 0, 0},
         {"space after the sign", u"- 5"_s, 0, 0},
+        {"a no-break space is no white space", u"\u00A05"_s, 0, 0},
+        {"a superscript two is no digit", u"1\u00B2"_s, 1, 5},
         {"int maximum", u"2147483647"_s, 2147483647, 10737418235},
         {"above the maximum saturates", u"99999999999999999999"_s, 2147483647, 10737418235},
         {"below the minimum saturates", u"-2147483649"_s, -2147483648, -10737418240},
@@ -149,6 +153,8 @@ TEST(ValueConversions, ReadsLeadingIntegersByAtoiRulesWithoutOverflow)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(leadingInteger(c.input), c.expected);
+        const QByteArray latin1 = c.input.toLatin1();
+        EXPECT_EQ(leadingInteger(QLatin1StringView(latin1)), c.expected);
         EXPECT_EQ(blocksToMinutes(c.input), c.minutes);
     }
 }

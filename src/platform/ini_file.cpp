@@ -4,9 +4,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <optional>
 #include <utility>
 
@@ -114,10 +116,12 @@ QByteArrayView trimmed(QByteArrayView text)
 }
 
 /// A NUL byte ends the item it stands in; what follows it cannot be seen.
-QByteArray untilNul(QByteArrayView item)
+QByteArrayView untilNul(QByteArrayView item)
 {
-    const qsizetype nul = item.indexOf('\0');
-    return (nul < 0 ? item : item.first(nul)).toByteArray();
+    if (item.isEmpty())
+        return item;
+    const void *nul = std::memchr(item.data(), '\0', static_cast<size_t>(item.size()));
+    return nul == nullptr ? item : item.first(static_cast<const char *>(nul) - item.data());
 }
 
 bool namesMatch(QByteArrayView a, QByteArrayView b)
@@ -138,12 +142,53 @@ const Section *findSection(const Contents &contents, QByteArrayView name)
     return found == contents.end() ? nullptr : &*found;
 }
 
-QByteArray withoutQuotes(QByteArray value)
+QByteArrayView withoutQuotes(QByteArrayView value)
 {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'')
         && value.back() == value.front())
         return value.sliced(1, value.size() - 2);
     return value;
+}
+
+/// The lines of \a text as sections and entries, in file order: \a onSection(name) for a
+/// header, \a onEntry(name, value, hasValue) for any other line that is not blank, both
+/// given views of \a text. Lines before the first header belong to a section with an
+/// empty name, announced before them.
+template <typename OnSection, typename OnEntry>
+void scanLines(QByteArrayView text, OnSection &&onSection, OnEntry &&onEntry)
+{
+    const auto isLineEnd = [](char c) { return c == '\r' || c == '\n'; };
+    bool isInSection = false;
+    qsizetype pos = 0;
+    while (pos < text.size()) {
+        qsizetype end = pos;
+        while (end < text.size() && !isLineEnd(text[end]))
+            ++end;
+        const QByteArrayView line = trimmed(text.sliced(pos, end - pos));
+        pos = end;
+        while (pos < text.size() && isLineEnd(text[pos]))
+            ++pos;
+        if (line.isEmpty())
+            continue;
+
+        const qsizetype close = line.front() == '[' ? line.lastIndexOf(']') : -1;
+        if (close > 0) {
+            // Text after the last "]" is ignored.
+            onSection(untilNul(trimmed(line.sliced(1, close - 1))));
+            isInSection = true;
+            continue;
+        }
+        if (!isInSection) {
+            onSection(QByteArrayView()); // lines before the first header
+            isInSection = true;
+        }
+        const qsizetype equals = line.indexOf('=');
+        if (equals < 0)
+            onEntry(untilNul(line), QByteArrayView(), false);
+        else
+            onEntry(untilNul(trimmedEnd(line.first(equals))),
+                    untilNul(trimmedStart(line.sliced(equals + 1))), true);
+    }
 }
 
 /// The whole file; nothing when it cannot be opened or read (a folder is no file).
@@ -166,74 +211,51 @@ Contents parse(const QByteArray &fileBytes)
 {
     const QByteArray text = windows1252Text(fileBytes);
     Contents contents;
-    const auto isLineEnd = [](char c) { return c == '\r' || c == '\n'; };
-    qsizetype pos = 0;
-    while (pos < text.size()) {
-        qsizetype end = pos;
-        while (end < text.size() && !isLineEnd(text[end]))
-            ++end;
-        const QByteArrayView line = trimmed(QByteArrayView(text).sliced(pos, end - pos));
-        pos = end;
-        while (pos < text.size() && isLineEnd(text[pos]))
-            ++pos;
-        if (line.isEmpty())
-            continue;
-
-        const qsizetype close = line.lastIndexOf(']');
-        if (line.front() == '[' && close > 0) {
-            // Text after the last "]" is ignored.
-            contents.append(Section{untilNul(trimmed(line.sliced(1, close - 1))), {}});
-            continue;
-        }
-        if (contents.isEmpty())
-            contents.append(Section{}); // lines before the first header
-
-        Entry entry;
-        const qsizetype equals = line.indexOf('=');
-        if (equals < 0) {
-            entry.name = untilNul(line);
-        } else {
-            entry.name = untilNul(trimmedEnd(line.first(equals)));
-            entry.value = untilNul(trimmedStart(line.sliced(equals + 1)));
-            entry.hasValue = true;
-        }
-        QList<Entry> &entries = contents.back().entries;
-        // Of two nameless entries in a row only the first is kept.
-        if (entry.name.isEmpty() && !entries.isEmpty() && entries.back().name.isEmpty())
-            continue;
-        entries.append(std::move(entry));
-    }
+    scanLines(
+        text, [&contents](QByteArrayView name) { contents.append(Section{name.toByteArray(), {}}); },
+        [&contents](QByteArrayView name, QByteArrayView value, bool hasValue) {
+            QList<Entry> &entries = contents.back().entries;
+            // Of two nameless entries in a row only the first is kept.
+            if (name.isEmpty() && !entries.isEmpty() && entries.back().name.isEmpty())
+                return;
+            entries.append(Entry{name.toByteArray(), value.toByteArray(), hasValue});
+        });
     return contents;
 }
 
 namespace {
 
-/// The value readString gives for the entry found (or none).
-QByteArray valueOrDefault(const Entry *entry, const QByteArray &defaultValue)
+/// The value readString gives for the value found: nothing when the key is missing or
+/// had no "=".
+QByteArray valueOrDefault(std::optional<QByteArrayView> value, const QByteArray &defaultValue)
 {
-    QByteArray result;
-    if (entry && entry->hasValue) {
-        result = withoutQuotes(entry->value);
+    QByteArrayView result;
+    if (value) {
+        result = withoutQuotes(*value);
     } else {
         // The default loses its trailing spaces (spaces only) before its quotes.
-        QByteArray fallback = defaultValue;
+        QByteArrayView fallback = defaultValue;
         while (fallback.endsWith(' '))
             fallback.chop(1);
         result = withoutQuotes(fallback);
     }
-    result.truncate(kStringBufferSize - 1);
-    return result;
+    return result.first(qMin(result.size(), kStringBufferSize - 1)).toByteArray();
 }
 
-/// A name with A-Z folded to a-z, the form in which names are indexed.
-QByteArray foldedName(QByteArrayView name)
+char foldedChar(char c)
 {
-    QByteArray folded = name.toByteArray();
-    for (char &c : folded) {
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    }
-    return folded;
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
+
+/// A buffer for a name looked up; most names fit without a heap allocation.
+using NameBuffer = QVarLengthArray<char, 128>;
+
+/// \a name with A-Z folded to a-z, the form in which names are indexed, made in \a buffer.
+QByteArrayView foldedNameIn(QByteArrayView name, NameBuffer &buffer)
+{
+    buffer.resize(name.size());
+    std::transform(name.begin(), name.end(), buffer.begin(), foldedChar);
+    return QByteArrayView(buffer.constData(), buffer.size());
 }
 
 } // namespace
@@ -243,45 +265,60 @@ QByteArray readString(const Contents &contents, const QByteArray &section,
 {
     const Section *found = findSection(contents, trimmed(section));
     const QByteArrayView wantedKey = trimmed(key);
-    const Entry *entry = nullptr;
+    std::optional<QByteArrayView> value;
     if (found) {
         const auto it = std::find_if(found->entries.begin(), found->entries.end(),
                                      [wantedKey](const Entry &e) {
                                          return namesMatch(e.name, wantedKey);
                                      });
-        if (it != found->entries.end())
-            entry = &*it;
+        if (it != found->entries.end() && it->hasValue)
+            value = it->value;
     }
-    return valueOrDefault(entry, defaultValue);
+    return valueOrDefault(value, defaultValue);
 }
 
 IndexedFile::IndexedFile(const QString &path)
 {
     const std::optional<QByteArray> bytes = fileBytes(path);
     m_isReadable = bytes.has_value();
-    m_contents = parse(bytes.value_or(QByteArray()));
+    m_text = windows1252Text(bytes.value_or(QByteArray()));
+    // The folded names go one after another into room made for all of them at once (they
+    // are parts of the text), so that the views of them stay valid.
+    m_foldedNames = QByteArray(m_text.size(), Qt::Uninitialized);
+    qsizetype foldedSize = 0;
+    const auto folded = [this, &foldedSize](QByteArrayView name) {
+        char *const start = m_foldedNames.data() + foldedSize;
+        std::transform(name.begin(), name.end(), start, foldedChar);
+        foldedSize += name.size();
+        return QByteArrayView(start, name.size());
+    };
     // Only the first section of a name, and in it the first entry of a name, is ever found.
-    for (const Section &section : std::as_const(m_contents)) {
-        const QByteArray sectionName = foldedName(section.name);
-        if (m_index.contains(sectionName))
-            continue;
-        QHash<QByteArray, const Entry *> &entries = m_index[sectionName];
-        for (const Entry &entry : section.entries) {
-            const QByteArray entryName = foldedName(entry.name);
-            if (!entries.contains(entryName))
-                entries.insert(entryName, &entry);
-        }
-    }
+    Entries *entries = nullptr; // none while a later section of a name is read
+    scanLines(
+        m_text,
+        [&](QByteArrayView name) {
+            const QByteArrayView key = folded(name);
+            entries = m_index.contains(key) ? nullptr : &m_index[key];
+        },
+        [&](QByteArrayView name, QByteArrayView value, bool hasValue) {
+            const QByteArrayView key = folded(name);
+            if (entries != nullptr && !entries->contains(key))
+                entries->insert(key, hasValue ? std::optional<QByteArrayView>(value) : std::nullopt);
+        });
 }
 
 QByteArray IndexedFile::readString(const QByteArray &section, const QByteArray &key,
                                    const QByteArray &defaultValue) const
 {
-    const Entry *entry = nullptr;
-    const auto found = m_index.constFind(foldedName(trimmed(section)));
+    // The group stage looks up several messages a group, so the names are folded without
+    // a copy on the heap.
+    NameBuffer sectionBuffer;
+    NameBuffer keyBuffer;
+    std::optional<QByteArrayView> value;
+    const auto found = m_index.constFind(foldedNameIn(trimmed(section), sectionBuffer));
     if (found != m_index.cend())
-        entry = found->value(foldedName(trimmed(key)), nullptr);
-    return valueOrDefault(entry, defaultValue);
+        value = found->value(foldedNameIn(trimmed(key), keyBuffer), std::nullopt);
+    return valueOrDefault(value, defaultValue);
 }
 
 QByteArrayList readSection(const Contents &contents, const QByteArray &section)

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayList>
+#include <QByteArrayView>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -65,9 +66,13 @@ public:
     bool isReadable() const { return m_isReadable; }
 
 private:
-    Contents m_contents;
+    /// A section's entries by folded name: the value, nothing for a line without "=".
+    using Entries = QHash<QByteArrayView, std::optional<QByteArrayView>>;
+
+    QByteArray m_text;        ///< the file as Windows-1252 text, which the values point into
+    QByteArray m_foldedNames; ///< the names with A-Z folded, which the index points into
+    QHash<QByteArrayView, Entries> m_index; ///< sections by folded name
     bool m_isReadable = false;
-    QHash<QByteArray, QHash<QByteArray, const Entry *>> m_index; ///< folded names
 };
 
 } // namespace IniFile

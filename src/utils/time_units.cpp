@@ -38,27 +38,47 @@ const QMap<QString, double> &unitFactorTable()
     return table;
 }
 
-double unitFactor(const QString &units)
+namespace {
+
+std::optional<double> findUnitFactor(const QString &units)
 {
+    // Most entries have no units; the empty name is never in the table.
+    if (units.isEmpty())
+        return std::nullopt;
     const QMap<QString, double> &table = unitFactorTable();
     const auto found = table.constFind(units.toLower());
     if (found == table.constEnd())
-        throw std::runtime_error(QString(kNoFactorMessage).arg(units).toStdString());
+        return std::nullopt;
     return found.value();
+}
+
+} // namespace
+
+double unitFactor(const QString &units)
+{
+    const std::optional<double> factor = findUnitFactor(units);
+    if (!factor)
+        throw std::runtime_error(QString(kNoFactorMessage).arg(units).toStdString());
+    return *factor;
+}
+
+std::optional<int> convertUnitsIfKnown(int value, const QString &fromUnits,
+                                       const QString &toUnits)
+{
+    const std::optional<double> fromFactor = findUnitFactor(fromUnits);
+    const std::optional<double> toFactor = fromFactor ? findUnitFactor(toUnits) : std::nullopt;
+    if (!toFactor)
+        return std::nullopt;
+    const double quotient = value * *fromFactor / *toFactor;
+    return saturatingTruncate(quotient > 0 ? quotient + 0.5 : quotient - 0.5);
 }
 
 int convertUnits(int value, const QString &fromUnits, const QString &toUnits)
 {
-    double fromFactor = 0.0;
-    double toFactor = 0.0;
-    try {
-        fromFactor = unitFactor(fromUnits);
-        toFactor = unitFactor(toUnits);
-    } catch (const std::runtime_error &) {
+    const std::optional<int> converted = convertUnitsIfKnown(value, fromUnits, toUnits);
+    if (!converted)
         throw std::runtime_error(QString(kNoConversionMessage).arg(fromUnits, toUnits).toStdString());
-    }
-    const double quotient = value * fromFactor / toFactor;
-    return saturatingTruncate(quotient > 0 ? quotient + 0.5 : quotient - 0.5);
+    return *converted;
 }
 
 } // namespace UtilsLib

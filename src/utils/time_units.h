@@ -3,6 +3,8 @@
 #include <QMap>
 #include <QString>
 
+#include <optional>
+
 namespace UtilsLib {
 
 /// The unit names that convert, in lower case, to seconds per unit.
@@ -16,5 +18,10 @@ double unitFactor(const QString &units);
 /// results beyond the int range saturate at its limits. Throws std::runtime_error when
 /// either unit name does not convert.
 int convertUnits(int value, const QString &fromUnits, const QString &toUnits);
+
+/// convertUnits for a caller that keeps the value when it does not convert: nothing when
+/// either unit name does not convert, and nothing thrown.
+std::optional<int> convertUnitsIfKnown(int value, const QString &fromUnits,
+                                       const QString &toUnits);
 
 } // namespace UtilsLib

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <optional>
 #include <stdexcept>
 
 using namespace Qt::StringLiterals;
 using UtilsLib::convertUnits;
+using UtilsLib::convertUnitsIfKnown;
 
 TEST(TimeUnits, ConvertsAndRoundsHalfAwayFromZero)
 {
@@ -35,6 +37,7 @@ TEST(TimeUnits, ConvertsAndRoundsHalfAwayFromZero)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(convertUnits(c.value, c.from, c.to), c.expected);
+        EXPECT_EQ(convertUnitsIfKnown(c.value, c.from, c.to), c.expected);
     }
 }
 
@@ -52,6 +55,7 @@ TEST(TimeUnits, FailsWithTheNamesAsGiven)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.message);
+        EXPECT_EQ(convertUnitsIfKnown(1, c.from, c.to), std::nullopt);
         try {
             convertUnits(1, c.from, c.to);
             ADD_FAILURE() << "no exception";

@@ -80,7 +80,17 @@ XmlPreferences::~XmlPreferences() = default;
 
 QString XmlPreferences::entryKey(const QString &name)
 {
-    return name.toUpper();
+    // Names are nearly always ASCII, upper-cased here without the Unicode tables; a name
+    // with any other character goes through them (where "ß" becomes "SS").
+    const bool isAscii = std::all_of(name.cbegin(), name.cend(),
+                                     [](QChar c) { return c.unicode() < 0x80; });
+    if (!isAscii)
+        return name.toUpper();
+    QString key(name.size(), Qt::Uninitialized);
+    std::transform(name.cbegin(), name.cend(), key.begin(), [](QChar c) {
+        return c >= u'a' && c <= u'z' ? QChar(c.unicode() - u'a' + u'A') : c;
+    });
+    return key;
 }
 
 void XmlPreferences::setString(const QString &name, const QString &value)
@@ -209,12 +219,9 @@ int XmlPreferences::getInt(const QString &name, int defaultValue, const QString 
     int number = entry.value.toInt(&ok, 10);
     if (!ok)
         number = 0;
-    try {
-        number = convertUnits(number, entry.units, units);
-    } catch (const std::runtime_error &) {
-        // Without a conversion the number stands as stored; empty units never convert.
-    }
-    return number;
+    // Without a conversion the number stands as stored; empty units never convert. Most
+    // entries have none, so no exception is thrown for them.
+    return convertUnitsIfKnown(number, entry.units, units).value_or(number);
 }
 
 QString XmlPreferences::getUnits(const QString &name) const
