@@ -14,9 +14,10 @@
 #include "export/run_report.h"
 #include "export/to_do_list.h"
 #include "platform/console.h"
-#include "platform/file_removal.h"
 #include "platform/program_version.h"
 #include "utils/xml_preferences.h"
+
+#include <QFile>
 
 #include <optional>
 #include <stdexcept>
@@ -39,8 +40,6 @@ struct ProcessObjects {
     /// banner.
     LocalizedMessages messages{installationPaths.localMessagesPath(), report};
     ExportFile exportFile{report}; ///< one writer for the whole run
-    /// Removes the earlier run's files; their storage is released while the run goes on.
-    FileRemover earlierFiles;
 };
 
 /// What an earlier run left beside the export file: the export file and its list.
@@ -60,8 +59,8 @@ bool exportPreferences(ProcessObjects &objects, const EarlierExport &earlier)
         // Whether an old export file or list was there, and whether it went, does not
         // matter: the export file is written from its start, and a list is written only at
         // the end of a complete export.
-        objects.earlierFiles.remove(earlier.exportFilePath);
-        objects.earlierFiles.remove(earlier.toDoListPath);
+        QFile::remove(earlier.exportFilePath);
+        QFile::remove(earlier.toDoListPath);
         Console::outLine(Messages::preferencesLoaded());
         return exportBranchSettings(objects.store, objects.messages, objects.exportFile,
                                     objects.exportLocation.exportFilePath());
