@@ -22,7 +22,6 @@ template <typename Char>
 void BasicCsvTokenizer<Char>::split(const Char *line, qsizetype size)
 {
     m_line = line;
-    m_size = size;
     qsizetype fieldStart = 0;
     bool fieldHasQuotes = false;
     // Outside quotes a comma ends a field and a quote opens quoting, wherever it stands in

@@ -44,7 +44,6 @@ private:
     View textOf(const Field &field) const;
 
     const Char *m_line = nullptr;
-    qsizetype m_size = 0;
     std::conditional_t<std::is_same_v<Char, char>, QByteArray, QString> m_rewritten;
     QVarLengthArray<Field, 64> m_fields;
     qsizetype m_position = -1;
