@@ -8,6 +8,11 @@
 
 using namespace Qt::StringLiterals;
 
+const QString ExportLocation::kExportFileName = u"kestrunSettings.csv"_s;
+const QString ExportLocation::kGroupsDumpName = u"groupsDump.csv"_s;
+const QString ExportLocation::kComputersDumpName = u"resComputersDump.csv"_s;
+const QString ExportLocation::kActionsRequiredName = u"actionsRequired.txt"_s;
+
 QString ExportLocation::exportFolder()
 {
     if (!m_exportFolder.isEmpty())
@@ -31,20 +36,25 @@ QString ExportLocation::exportFolder()
 
 QString ExportLocation::exportFilePath()
 {
-    return exportFolder() + u"kestrunSettings.csv"_s;
+    return exportFolder() + kExportFileName;
 }
 
 QString ExportLocation::groupsDumpPath()
 {
-    return exportFolder() + u"groupsDump.csv"_s;
+    return exportFolder() + kGroupsDumpName;
 }
 
 QString ExportLocation::computersDumpPath()
 {
-    return exportFolder() + u"resComputersDump.csv"_s;
+    return exportFolder() + kComputersDumpName;
 }
 
 QString ExportLocation::actionsRequiredPath()
 {
-    return exportFolder() + u"actionsRequired.txt"_s;
+    return exportFolder() + kActionsRequiredName;
+}
+
+QString ExportLocation::besideExportFile(const QString &exportFilePath, const QString &fileName)
+{
+    return exportFilePath.chopped(kExportFileName.size()) + fileName;
 }

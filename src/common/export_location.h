@@ -14,6 +14,15 @@ public:
     /// The list of settings to configure by hand, beside the export file.
     QString actionsRequiredPath();
 
+    /// The file \a fileName in the folder of \a exportFilePath, a path made here; named
+    /// without asking for the folder again, which would say once more that a desktop
+    /// cannot be used.
+    static QString besideExportFile(const QString &exportFilePath, const QString &fileName);
+    static const QString kExportFileName;
+    static const QString kGroupsDumpName;
+    static const QString kComputersDumpName;
+    static const QString kActionsRequiredName;
+
 private:
     QString m_exportFolder;
 };

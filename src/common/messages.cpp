@@ -52,6 +52,13 @@ QString exportFolderNotCreated(const QString &folder)
     return u"Failed to create export folder on the desktop: "_s + shown(folder);
 }
 
+QString exportFolderInUse(const QString &folder, qint64 processId)
+{
+    return u"ERROR: Another run of the exporter is using the export folder '"_s + shown(folder)
+        + u"' (process "_s + QString::number(processId)
+        + u"). Wait for it to finish, then run again."_s;
+}
+
 QString preferencesLoaded()
 {
     return u"Successfully loaded Management Console and Management Service QFP preferences."_s;

@@ -13,6 +13,7 @@ QString programDataPathFailed();
 QString banner(const QString &version);
 QString desktopExportFolderFailed();
 QString exportFolderNotCreated(const QString &folder);
+QString exportFolderInUse(const QString &folder, qint64 processId);
 
 // Preference stage
 QString preferencesLoaded();

@@ -66,7 +66,7 @@ DatabaseStageRun runDatabaseStage(TemporaryInstallation &installation)
     file.flush();
     run.out = console.out();
     run.err = console.err();
-    run.exportFile = readTestFile(installation.exportFilePath()).toStdString();
+    run.exportFile = readTestFile(ExportFile::partialPath(installation.exportFilePath())).toStdString();
     run.counts = report.rowCounts();
     return run;
 }
@@ -99,7 +99,7 @@ TEST(DatabaseSettingsExport, ExportsGroupsThenComputersAndLeavesNoDump)
               "Computer^~%\"PC-01\"^~%\"Desk\"^~%\"Floor 1\"^~%\"Teens, Room 2\"^~%\"\"\r\n"
               "Computer^~%\"PC-02\"^~%\"\"^~%\"\"^~%\"KESTRUN UNGROUPED\"^~%\"MANUALLY_OUT_OF_SERVICE\"\r\n"
               "Group^~%\"KESTRUN UNGROUPED\"\r\n");
-    EXPECT_EQ(QDir(installation.exportFolder()).entryList(QDir::Files), QStringList{u"kestrunSettings.csv"_s});
+    EXPECT_EQ(QDir(installation.exportFolder()).entryList(QDir::Files), QStringList{u"kestrunSettings.csv.partial"_s});
     // The ungrouped pool's group row is not one of the groups.
     EXPECT_EQ(run.counts.groups, 2);
     EXPECT_EQ(run.counts.groupSettings, 6);
@@ -169,5 +169,5 @@ TEST(DatabaseSettingsExport, RefusedGroupNameEndsTheStageAndRemovesTheDump)
               "Group^~%\"Teens\"\r\n"
               "GroupSetting^~%\"Teens\"^~%ReservableComputerSettings.customGroupTextColor^~%\"\"\r\n"
               "GroupSetting^~%\"Teens\"^~%ReservableComputerSettings.customGroupBoxColor^~%\"\"\r\n");
-    EXPECT_EQ(QDir(installation.exportFolder()).entryList(QDir::Files), QStringList{u"kestrunSettings.csv"_s});
+    EXPECT_EQ(QDir(installation.exportFolder()).entryList(QDir::Files), QStringList{u"kestrunSettings.csv.partial"_s});
 }

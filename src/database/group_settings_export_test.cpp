@@ -63,7 +63,7 @@ GroupStageRun runGroupStage(TemporaryInstallation &installation, const QByteArra
         run.error = QString::fromStdString(error.what());
     }
     file.flush();
-    run.exportFile = readTestFile(installation.exportFilePath()).toStdString();
+    run.exportFile = readTestFile(ExportFile::partialPath(installation.exportFilePath())).toStdString();
     return run;
 }
 

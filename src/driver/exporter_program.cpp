@@ -5,6 +5,7 @@
 #include "common/messages.h"
 #include "database/database_settings_export.h"
 #include "database/group_name_table.h"
+#include "driver/export_folder_lock.h"
 #include "driver/preference_loading.h"
 #include "driver/program_arguments.h"
 #include "driver/rules_check.h"
@@ -42,10 +43,36 @@ struct ProcessObjects {
     ExportFile exportFile{report}; ///< one writer for the whole run
 };
 
-/// What an earlier run left beside the export file: the export file and its list.
+/// What an earlier run left in the export folder: the export file and its list, and what
+/// a run that did not complete left besides (its partial export file and the dumps).
+/// Named once, right after the banner: asking for a path again would report a desktop
+/// that cannot be used once more.
 struct EarlierExport {
+    explicit EarlierExport(ExportLocation &location)
+        : exportFilePath(location.exportFilePath()),
+          toDoListPath(location.actionsRequiredPath()),
+          partialExportFilePath(ExportFile::partialPath(exportFilePath)),
+          groupsDumpPath(ExportLocation::besideExportFile(exportFilePath, ExportLocation::kGroupsDumpName)),
+          computersDumpPath(ExportLocation::besideExportFile(exportFilePath, ExportLocation::kComputersDumpName))
+    {
+    }
+
+    /// Deletes every file, silently: whether one was there, and whether it went, does not
+    /// matter. The export file is written from its start and takes the export file's name
+    /// only when complete, a list is written only at the end of a complete export, and the
+    /// dumps are written from their start.
+    void remove() const
+    {
+        for (const QString *path : {&exportFilePath, &toDoListPath, &partialExportFilePath,
+                                    &groupsDumpPath, &computersDumpPath})
+            QFile::remove(*path);
+    }
+
     QString exportFilePath;
     QString toDoListPath;
+    QString partialExportFilePath;
+    QString groupsDumpPath;
+    QString computersDumpPath;
 };
 
 /// The preference stage: both preference files into the one store, then the branch rows.
@@ -56,11 +83,7 @@ bool exportPreferences(ProcessObjects &objects, const EarlierExport &earlier)
     InstallationPaths &paths = objects.installationPaths;
     // The service file is read only when the console file loaded.
     if (loadConsolePreferences(objects.store, paths) && loadServicePreferences(objects.store, paths)) {
-        // Whether an old export file or list was there, and whether it went, does not
-        // matter: the export file is written from its start, and a list is written only at
-        // the end of a complete export.
-        QFile::remove(earlier.exportFilePath);
-        QFile::remove(earlier.toDoListPath);
+        earlier.remove();
         Console::outLine(Messages::preferencesLoaded());
         return exportBranchSettings(objects.store, objects.messages, objects.exportFile,
                                     objects.exportLocation.exportFilePath());
@@ -72,6 +95,7 @@ bool exportPreferences(ProcessObjects &objects, const EarlierExport &earlier)
     return false;
 }
 
+/// The final wait, once the run has released everything it held.
 int endWith(int exitStatus)
 {
     // Someone at a console is told what the program waits for; redirected input is not.
@@ -84,9 +108,9 @@ int endWith(int exitStatus)
     return exitStatus;
 }
 
-/// A runtime error ended the export: the rows written before it stay in the file, then the
-/// error is reported. A write that fails on the way is reported after it.
-int endWithError(ExportFile &exportFile, const std::runtime_error &error)
+/// A runtime error ended the export: the rows written before it stay in the partial file,
+/// then the error is reported. A write that fails on the way is reported after it.
+int failedWith(ExportFile &exportFile, const std::runtime_error &error)
 {
     QString writeFailure;
     try {
@@ -100,7 +124,7 @@ int endWithError(ExportFile &exportFile, const std::runtime_error &error)
         Console::errLine(writeFailure);
     Console::errLine(Messages::exportFailed());
     // The export did not complete, so the run fails.
-    return endWith(kExitFailure);
+    return kExitFailure;
 }
 
 /// The end of a complete export: the list of settings to configure by hand beside the
@@ -122,24 +146,9 @@ void reportExport(ProcessObjects &objects)
                          : Messages::toDoListNotWritten(toDoListPath, error));
 }
 
-} // namespace
-
-int runExporter(const QStringList &arguments)
+/// Both stages, the checks that follow a complete export and its report; the exit status.
+int exportSettings(ProcessObjects &objects, const EarlierExport &earlier)
 {
-    // Arguments are answered before anything is looked up, so only the answer is printed.
-    if (const std::optional<int> answered = answerArguments(arguments))
-        return *answered;
-
-    ProcessObjects objects;
-
-    Console::outLine(Messages::banner(programVersion()));
-    Console::endLine(Console::Stream::Out);
-
-    // The paths are looked up here, so that a desktop that cannot be used is reported
-    // right after the banner; the files go once the preferences have loaded.
-    const EarlierExport earlier{objects.exportLocation.exportFilePath(),
-                                objects.exportLocation.actionsRequiredPath()};
-
     // The export file is flushed before every line that reports an outcome, so what the
     // console says has happened is in the file, and a failed write is reported first.
     ExportFile &exportFile = objects.exportFile;
@@ -147,19 +156,19 @@ int runExporter(const QStringList &arguments)
         if (!exportPreferences(objects, earlier)) {
             exportFile.flush();
             Console::errLine(Messages::preferenceStageFailed());
-            return endWith(kExitFailure);
+            return kExitFailure;
         }
         exportFile.flush();
         if (!exportDatabaseSettings(objects.installationPaths, objects.exportLocation,
                                     objects.messages, exportFile, objects.groupNames)) {
             exportFile.flush();
             Console::errLine(Messages::databaseStageFailed());
-            return endWith(kExitFailure);
+            return kExitFailure;
         }
         // Nothing is reported done before the file is on the storage device and closed.
         exportFile.finish();
     } catch (const std::runtime_error &error) {
-        return endWithError(exportFile, error);
+        return failedWith(exportFile, error);
     }
 
     const QString userValidationPath = objects.installationPaths.userValidationPath();
@@ -185,5 +194,41 @@ int runExporter(const QStringList &arguments)
 
     Console::endLine(Console::Stream::Out);
     Console::out(Messages::importHint());
-    return endWith(kExitSuccess);
+    return kExitSuccess;
+}
+
+/// Exports while holding the export folder's lock; another run that holds it stops this
+/// one before anything is loaded, deleted or written.
+int exportWhileHoldingTheFolder(ProcessObjects &objects, const EarlierExport &earlier)
+{
+    ExportFolderLock lock(earlier.exportFilePath);
+    if (lock.take() == ExportFolderLock::Outcome::HeldByAnotherRun) {
+        Console::errLine(Messages::exportFolderInUse(lock.folder(), lock.holderProcessId()));
+        Console::errLine(Messages::exportFailed());
+        return kExitFailure;
+    }
+    return exportSettings(objects, earlier);
+}
+
+} // namespace
+
+int runExporter(const QStringList &arguments)
+{
+    // Arguments are answered before anything is looked up, so only the answer is printed.
+    if (const std::optional<int> answered = answerArguments(arguments))
+        return *answered;
+
+    ProcessObjects objects;
+
+    Console::outLine(Messages::banner(programVersion()));
+    Console::endLine(Console::Stream::Out);
+
+    // The paths are looked up here, so that a desktop that cannot be used is reported
+    // right after the banner; the files go once the preferences have loaded.
+    const EarlierExport earlier(objects.exportLocation);
+
+    // One run at a time uses the export folder. The lock goes before the final wait, so a
+    // window left open at it keeps no later run out.
+    const int exitStatus = exportWhileHoldingTheFolder(objects, earlier);
+    return endWith(exitStatus);
 }

@@ -44,9 +44,10 @@ protected:
         return rowsOfFile();
     }
 
-    QStringList rowsOfFile() const
+    /// The rows of the export file, or of \a path.
+    QStringList rowsOfFile(const QString &path = {}) const
     {
-        QString text = QString::fromLatin1(readTestFile(exportPath()));
+        QString text = QString::fromLatin1(readTestFile(path.isEmpty() ? exportPath() : path));
         EXPECT_TRUE(text.endsWith(u"\r\n"_s));
         text.chop(2);
         return text.split(u"\r\n"_s);
@@ -239,7 +240,9 @@ TEST_F(BranchSettingsTest, UnsupportedAuthorityStopsBeforeItsRowsAndKeepsEarlier
             EXPECT_EQ(QString::fromUtf8(error.what()), c.message);
         }
         file.flush();
-        EXPECT_EQ(rowsOfFile().constLast(), c.lastRow);
+        // A stopped export keeps its rows in the partial file.
+        EXPECT_FALSE(QFile::exists(exportPath()));
+        EXPECT_EQ(rowsOfFile(ExportFile::partialPath(exportPath())).constLast(), c.lastRow);
     }
 }
 
@@ -266,6 +269,7 @@ TEST_F(BranchSettingsTest, ExportFileThatCannotBeOpenedWritesNothing)
     // The system's own words, such as "No such file or directory".
     EXPECT_FALSE(file.openError().isEmpty());
     EXPECT_FALSE(QFile::exists(path));
+    EXPECT_FALSE(QFile::exists(ExportFile::partialPath(path)));
 }
 
 } // namespace

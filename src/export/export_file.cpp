@@ -2,7 +2,7 @@
 
 #include "common/messages.h"
 
-#include <QDir>
+#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -20,16 +20,23 @@ ExportFile::ExportFile(RunReport &report, OutputFileOpener opener)
 
 ExportFile::~ExportFile() = default;
 
+QString ExportFile::partialPath(const QString &exportPath)
+{
+    return exportPath + u".partial"_s;
+}
+
 bool ExportFile::open(const QString &path)
 {
-    if (m_state == State::NotOpen) {
-        // Written from its start: whatever a file that could not be removed at the start
-        // of the run still holds is replaced, never kept in front of this run's rows.
-        m_file = m_opener(path, OutputFile::Mode::Replace, &m_openError);
-        if (m_file) {
-            m_path = path;
-            m_state = State::Open;
-        }
+    if (m_state != State::NotOpen)
+        return isOpen();
+    if (QFileInfo::exists(path) && !m_opener(path, OutputFile::Mode::Existing, &m_openError))
+        return false;
+    // Written from its start: whatever a partial file of an earlier run still holds is
+    // replaced, never kept in front of this run's rows.
+    m_file = m_opener(partialPath(path), OutputFile::Mode::ReplaceForOwnerOnly, &m_openError);
+    if (m_file) {
+        m_path = path;
+        m_state = State::Open;
     }
     return isOpen();
 }
@@ -73,6 +80,8 @@ void ExportFile::finish()
     m_file.reset();
     m_state = State::Finished;
     if (!finished)
+        fail(reason);
+    if (!replaceFile(partialPath(m_path), m_path, &reason))
         fail(reason);
 }
 

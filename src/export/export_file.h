@@ -22,6 +22,13 @@ public:
 /// collected and written in large chunks. Every write, flush and close is checked and a
 /// failure throws ExportFileError; after a failure nothing more is written, so no row is
 /// ever joined to the cut end of an earlier one.
+///
+/// The rows go to a partial file beside the export file (partialPath()), which takes the
+/// export file's name only once it is complete, on the storage device and closed. A file
+/// under the export file's name is therefore always a complete export; what a run that
+/// failed or was interrupted wrote stays in the partial file. Messages name the export
+/// file itself. On Linux the file is readable and writable by its owner alone: it may hold
+/// passwords.
 class ExportFile {
 public:
     /// Rows are counted by kind into \a report; \a opener opens the file, by default the
@@ -32,7 +39,13 @@ public:
     /// Writes nothing more: a run that ends early has flushed what it reports.
     ~ExportFile();
 
-    /// Opens \a path the first time it is called, emptying whatever file is there. Once
+    /// The file the rows of the export file \a exportPath are written to until it is complete.
+    static QString partialPath(const QString &exportPath);
+
+    /// Opens the export file \a path the first time it is called: its partial file is made,
+    /// or emptied when one is there. A file still at \a path (its deletion failed) is first
+    /// opened for writing, unchanged, so that one the run could not replace at the end (a
+    /// folder, a file another program holds) fails here, before any row is written. Once
     /// open the file stays the run's export file and later calls only say that it is open.
     bool open(const QString &path);
     bool isOpen() const;
@@ -48,7 +61,8 @@ public:
     void append(QByteArrayView row, RowKind kind, bool isCommentedOut);
     /// Writes every row collected so far.
     void flush();
-    /// Writes every row, hands the file to the storage device and closes it.
+    /// Writes every row, hands the file to the storage device, closes it and gives it the
+    /// export file's name, replacing any file there.
     void finish();
 
 private:

@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -32,8 +36,11 @@ QByteArray numberedRows(int count)
 class ExportFileTest : public testing::Test {
 protected:
     QString exportPath() const { return m_dir.filePath(u"kestrunSettings.csv"_s); }
+    QString partialPath() const { return ExportFile::partialPath(exportPath()); }
     RunReport m_report;
     QByteArray exported() const { return readTestFile(exportPath()); }
+    /// What a run wrote that did not complete.
+    QByteArray partial() const { return readTestFile(partialPath()); }
     std::string writeFailedMessage(const char *reason) const
     {
         return "ERROR: Could not write the export file '"
@@ -71,14 +78,16 @@ TEST_F(ExportFileTest, AFullDiskIsReportedAndNothingIsWrittenAfterIt)
         ExportFile file(m_report, failingFiles(failures));
         ASSERT_TRUE(file.open(exportPath()));
         EXPECT_EQ(appendRows(file, rows), writeFailedMessage(kDiskFullReason));
-        // The rows before the failure are intact: the file is what the disk took.
-        EXPECT_EQ(exported(), rows.first(spaceLeft));
+        // The rows before the failure are intact in the partial file, which is what the
+        // disk took; nothing stands under the export file's name.
+        EXPECT_EQ(partial(), rows.first(spaceLeft));
+        EXPECT_FALSE(QFile::exists(exportPath()));
 
         // Rows that come after the failure are never joined to the cut row, even once the
         // disk has room again.
         EXPECT_NO_THROW(file.append(numberedRow(0), RowKind::BranchSetting, false));
         EXPECT_NO_THROW(file.flush());
-        EXPECT_EQ(exported(), rows.first(spaceLeft));
+        EXPECT_EQ(partial(), rows.first(spaceLeft));
     }
 }
 
@@ -94,7 +103,8 @@ TEST_F(ExportFileTest, AFailedSyncOrCloseIsReported)
         ExportFile file(m_report, failingFiles(failures));
         ASSERT_TRUE(file.open(exportPath()));
         EXPECT_EQ(appendRows(file, rows), writeFailedMessage(kDeviceFailedReason));
-        EXPECT_EQ(exported(), rows);
+        EXPECT_EQ(partial(), rows);
+        EXPECT_FALSE(QFile::exists(exportPath()));
         EXPECT_FALSE(file.isOpen());
     }
 }
@@ -116,17 +126,67 @@ TEST_F(ExportFileTest, OpensOnceAndLosesRowsSilentlyWithoutAFile)
     EXPECT_TRUE(file.open(exportPath() + u"/missing/kestrunSettings.csv"_s));
     EXPECT_EQ(appendRows(file, numberedRows(2)), std::string());
     EXPECT_EQ(exported(), numberedRows(2));
+    EXPECT_FALSE(QFile::exists(partialPath()));
     EXPECT_EQ(report.rowCounts().branchSettings, 2);
 }
 
-TEST_F(ExportFileTest, ReplacesWhatAnOldFileHeld)
+TEST_F(ExportFileTest, ACompleteExportReplacesTheOldOneInOneStep)
 {
-    // An old export that could not be deleted, longer than this run's rows.
-    writeTestFile(exportPath(), QByteArray("old row\r\n").repeated(1000));
+    // An old export that could not be deleted and the partial file of an interrupted run,
+    // both longer than this run's rows.
+    const QByteArray oldRows = QByteArray("old row\r\n").repeated(1000);
+    writeTestFile(exportPath(), oldRows);
+    writeTestFile(partialPath(), QByteArray("cut row\r\n").repeated(1000) + "cut");
     ExportFile file(m_report);
     ASSERT_TRUE(file.open(exportPath()));
-    EXPECT_EQ(appendRows(file, numberedRows(2)), std::string());
+    file.append(numberedRow(0), RowKind::BranchSetting, false);
+    file.flush();
+    // Until the export is complete, its name holds the old file untouched.
+    EXPECT_EQ(exported(), oldRows);
+    EXPECT_EQ(partial(), numberedRow(0));
+    EXPECT_EQ(appendRows(file, numberedRow(1)), std::string());
     EXPECT_EQ(exported(), numberedRows(2));
+    EXPECT_FALSE(QFile::exists(partialPath()));
 }
+
+TEST_F(ExportFileTest, WhatCannotBeReplacedFailsBeforeAnyRowOrAtTheEnd)
+{
+    // A folder at the export file's name is found when the file is opened...
+    ASSERT_TRUE(QDir().mkpath(exportPath()));
+    ExportFile refused(m_report);
+    EXPECT_FALSE(refused.open(exportPath()));
+    EXPECT_FALSE(refused.openError().isEmpty()); // "Is a directory", "Access is denied."
+    EXPECT_FALSE(QFile::exists(partialPath()));
+    ASSERT_TRUE(QDir(exportPath()).removeRecursively());
+
+    // ... and one that appears while the run writes fails the rename: a write failure of
+    // the export file, with the rows kept in the partial file.
+    ExportFile file(m_report);
+    ASSERT_TRUE(file.open(exportPath()));
+    ASSERT_TRUE(QDir().mkpath(exportPath() + u"/inside"_s));
+    const std::string message = appendRows(file, numberedRows(2));
+    EXPECT_EQ(message.rfind(writeFailedMessage(""), 0), 0u) << message;
+    EXPECT_GT(message.size(), writeFailedMessage("").size());
+    EXPECT_EQ(partial(), numberedRows(2));
+}
+
+#ifndef Q_OS_WIN
+TEST_F(ExportFileTest, OnlyItsOwnerMayReadTheExportWhateverTheUmask)
+{
+    // The partial file of an earlier run that others could read is emptied and closed to
+    // them too.
+    writeTestFile(partialPath(), "cut");
+    ASSERT_EQ(::chmod(QFile::encodeName(partialPath()).constData(), 0644), 0);
+    const mode_t umaskBefore = ::umask(0);
+    ExportFile file(m_report);
+    const bool opened = file.open(exportPath());
+    ::umask(umaskBefore);
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(appendRows(file, numberedRows(1)), std::string());
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(exportPath()).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0600u);
+}
+#endif
 
 } // namespace

@@ -65,7 +65,7 @@ protected:
     {
         if (m_file)
             m_file->flush();
-        return readTestFile(exportPath());
+        return readTestFile(ExportFile::partialPath(exportPath()));
     }
 
     void expectCases(std::initializer_list<Case> cases)

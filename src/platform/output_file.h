@@ -12,6 +12,12 @@ public:
     enum class Mode {
         Append,  ///< rows go to the end of the file, which is made when missing
         Replace, ///< the file is made, or emptied when it exists
+        /// As Replace, and on Linux readable and writable by its owner alone (0600, whatever
+        /// the umask); on Windows the file takes its folder's permissions, as any other.
+        ReplaceForOwnerOnly,
+        /// A file that is there, opened for writing without changing it; nothing is made.
+        /// Tells whether the file could be written, as the system sees it now.
+        Existing,
     };
 
     OutputFile() = default;
@@ -56,3 +62,10 @@ std::unique_ptr<OutputFile> openOutputFile(const QString &path, OutputFile::Mode
 using OutputFileOpener =
     std::function<std::unique_ptr<OutputFile>(const QString &path, OutputFile::Mode mode,
                                               QString *error)>;
+
+/// Gives the file \a from the name \a to in one step, replacing any file of that name, so
+/// that \a to is always the old file or the new one, never part of either. On true the new
+/// name is on the storage device (Linux syncs the folder; Windows writes the move through).
+/// False with the system's reason in \a error; both files are then as they were, unless
+/// only the folder's sync failed.
+bool replaceFile(const QString &from, const QString &to, QString *error);

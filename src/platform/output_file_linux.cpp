@@ -1,10 +1,13 @@
 #include "platform/output_file.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -84,21 +87,71 @@ private:
     QString m_error;
 };
 
+/// Hands the list of names of \a folder to the storage device, so that a name given just now
+/// survives a power cut.
+bool syncFolder(const QString &folder, QString *error)
+{
+    int fd;
+    do {
+        fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        *error = systemReason(errno);
+        return false;
+    }
+    // A file system that cannot sync a folder (EINVAL) keeps its names its own way.
+    const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
+    if (!synced)
+        *error = systemReason(errno);
+    const bool closed = ::close(fd) == 0;
+    if (synced && !closed)
+        *error = systemReason(errno);
+    return synced && closed;
+}
+
+int openFlags(OutputFile::Mode mode)
+{
+    switch (mode) {
+    case OutputFile::Mode::Append:
+        return O_WRONLY | O_CREAT | O_APPEND;
+    case OutputFile::Mode::Replace:
+    case OutputFile::Mode::ReplaceForOwnerOnly:
+        return O_WRONLY | O_CREAT | O_TRUNC;
+    case OutputFile::Mode::Existing:
+        return O_WRONLY;
+    }
+    return O_WRONLY;
+}
+
 } // namespace
 
 std::unique_ptr<OutputFile> openOutputFile(const QString &path, OutputFile::Mode mode,
                                            QString *error)
 {
-    const int flags = O_WRONLY | O_CREAT | O_CLOEXEC
-        | (mode == OutputFile::Mode::Append ? O_APPEND : O_TRUNC);
+    const bool ownerOnly = mode == OutputFile::Mode::ReplaceForOwnerOnly;
     int fd;
     do {
-        fd = ::open(QFile::encodeName(path).constData(), flags, 0666);
+        fd = ::open(QFile::encodeName(path).constData(), openFlags(mode) | O_CLOEXEC,
+                    ownerOnly ? 0600 : 0666);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) {
         if (error != nullptr)
             *error = systemReason(errno);
         return nullptr;
     }
+    // A file that was there keeps its mode through O_TRUNC, and the umask may take the
+    // owner's own bits: the mode is set on the open file. A file system without owners'
+    // modes (a FAT stick) refuses or ignores it; the file is written all the same.
+    if (ownerOnly)
+        (void)::fchmod(fd, 0600);
     return std::make_unique<PosixOutputFile>(fd);
+}
+
+bool replaceFile(const QString &from, const QString &to, QString *error)
+{
+    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0) {
+        *error = systemReason(errno);
+        return false;
+    }
+    return syncFolder(QFileInfo(to).absolutePath(), error);
 }

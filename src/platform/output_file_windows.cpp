@@ -76,17 +76,36 @@ private:
 
 } // namespace
 
+namespace {
+
+DWORD creationDisposition(OutputFile::Mode mode)
+{
+    switch (mode) {
+    case OutputFile::Mode::Append:
+        return OPEN_ALWAYS;
+    case OutputFile::Mode::Replace:
+    case OutputFile::Mode::ReplaceForOwnerOnly:
+        return CREATE_ALWAYS;
+    case OutputFile::Mode::Existing:
+        return OPEN_EXISTING;
+    }
+    return CREATE_ALWAYS;
+}
+
+} // namespace
+
 std::unique_ptr<OutputFile> openOutputFile(const QString &path, OutputFile::Mode mode,
                                            QString *error)
 {
     const bool append = mode == OutputFile::Mode::Append;
     // Appending: every write goes to the end of the file. Others may read the file, and it
-    // may be removed while open.
+    // may be removed while open. A file for its owner alone takes its folder's
+    // permissions, as every file does (the export folder is on the user's own desktop).
     const QString nativePath = QDir::toNativeSeparators(path);
     const HANDLE handle = CreateFileW(reinterpret_cast<LPCWSTR>(nativePath.utf16()),
                                       append ? FILE_APPEND_DATA : GENERIC_WRITE,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, append ? OPEN_ALWAYS : CREATE_ALWAYS,
+                                      nullptr, creationDisposition(mode),
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         if (error != nullptr)
@@ -94,4 +113,18 @@ std::unique_ptr<OutputFile> openOutputFile(const QString &path, OutputFile::Mode
         return nullptr;
     }
     return std::make_unique<WindowsOutputFile>(handle);
+}
+
+bool replaceFile(const QString &from, const QString &to, QString *error)
+{
+    const QString nativeFrom = QDir::toNativeSeparators(from);
+    const QString nativeTo = QDir::toNativeSeparators(to);
+    // Written through: the call returns once the new name is on the storage device.
+    if (!MoveFileExW(reinterpret_cast<LPCWSTR>(nativeFrom.utf16()),
+                     reinterpret_cast<LPCWSTR>(nativeTo.utf16()),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        *error = systemReason(GetLastError());
+        return false;
+    }
+    return true;
 }

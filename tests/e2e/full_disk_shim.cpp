@@ -3,6 +3,8 @@
 // bytes: a write beyond them stores what still fits and then fails with ENOSPC, as a full
 // disk does. With KSE_SHIM_SYNC_FAILS set, syncing such a file fails with EIO, as a
 // network share that loses a write reports it only then. Other files are left alone.
+// With KSE_SHIM_KILL_AFTER set, the process is killed (SIGKILL, as a power cut or a closed
+// console window ends it) once that many bytes reached files under the folder.
 // Reading is failed apart from the folder: a file whose name is KSE_SHIM_READ_FILE gives
 // KSE_SHIM_READ_BYTES bytes and then fails every later read with EIO, as a damaged disk does.
 #include <cerrno>
@@ -11,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
+#include <signal.h>
 #include <unistd.h>
 
 namespace {
@@ -20,6 +23,7 @@ using ReadFunction = ssize_t (*)(int, void *, size_t);
 using SyncFunction = int (*)(int);
 
 long long g_spaceLeft = -1; // -1: not read from the environment yet
+long long g_bytesBeforeKill = -1; // -1: not read from the environment yet
 
 /// The path of the file open as \a fd, into \a path; false when it cannot be told.
 bool pathOf(int fd, char (&path)[PATH_MAX])
@@ -33,13 +37,16 @@ bool pathOf(int fd, char (&path)[PATH_MAX])
     return true;
 }
 
+/// A file of the folder, but not the lock file, whose size changes with the process id:
+/// the bytes a case lets through stay the same from run to run.
 bool isShimmed(int fd)
 {
     const char *folder = std::getenv("KSE_SHIM_FOLDER");
     char path[PATH_MAX];
     if (folder == nullptr || *folder == '\0' || !pathOf(fd, path))
         return false;
-    return std::strncmp(path, folder, std::strlen(folder)) == 0;
+    return std::strncmp(path, folder, std::strlen(folder)) == 0
+        && std::strstr(path, ".lock") == nullptr;
 }
 
 /// The descriptor's file is the one whose reading fails.
@@ -60,6 +67,16 @@ long long &spaceLeft()
         g_spaceLeft = space != nullptr && *space != '\0' ? std::atoll(space) : LLONG_MAX;
     }
     return g_spaceLeft;
+}
+
+/// Bytes still written before the process is killed; LLONG_MAX when it never is.
+long long &bytesBeforeKill()
+{
+    if (g_bytesBeforeKill < 0) {
+        const char *bytes = std::getenv("KSE_SHIM_KILL_AFTER");
+        g_bytesBeforeKill = bytes != nullptr && *bytes != '\0' ? std::atoll(bytes) : LLONG_MAX;
+    }
+    return g_bytesBeforeKill;
 }
 
 template <typename Function>
@@ -89,10 +106,18 @@ extern "C" ssize_t write(int fd, const void *data, size_t size)
         errno = ENOSPC;
         return -1;
     }
-    const size_t allowed = static_cast<unsigned long long>(left) < size ? size_t(left) : size;
-    const ssize_t written = realWrite(fd, data, allowed);
-    if (written > 0)
+    long long &beforeKill = bytesBeforeKill();
+    size_t allowed = static_cast<unsigned long long>(left) < size ? size_t(left) : size;
+    if (static_cast<unsigned long long>(beforeKill) < allowed)
+        allowed = size_t(beforeKill);
+    const ssize_t written = allowed > 0 ? realWrite(fd, data, allowed) : 0;
+    if (written > 0) {
         left -= written;
+        if (beforeKill != LLONG_MAX)
+            beforeKill -= written;
+    }
+    if (beforeKill == 0)
+        raise(SIGKILL);
     return written;
 }
 

@@ -8,13 +8,14 @@
 #                   or install.from: a file naming such a folder relative to the case folder
 #   setup.sh        optional, sourced after laying out with ROOT set: changes one thing
 #                   (set_entry / remove_entry below edit a preference file; fill_disk_after,
-#                   fail_sync and fail_reading_after below make the export folder's disk fail;
-#                   as_ordinary_user, hold_open_without_delete_sharing and program_in are
-#                   below too; KEEPS_EARLIER_EXPORT=1 says that the run must leave the
+#                   fail_sync and fail_reading_after below make the export folder's disk fail,
+#                   kill_after kills the run; as_ordinary_user, hold_open_without_delete_sharing,
+#                   hold_lock and program_in are below too; KEEPS_EARLIER_EXPORT=1 says that the run must leave the
 #                   export file and list that setup.sh put on the desktop as they were)
 #   args            optional: the program's arguments, one a line (none without the file)
-#   expected/       stdout, stderr, status and, when they are written, kestrunSettings.csv
-#                   and actionsRequired.txt (the list of settings to configure by hand)
+#   expected/       stdout, stderr, status and, when they are written, kestrunSettings.csv,
+#                   actionsRequired.txt (the list of settings to configure by hand) and
+#                   kestrunSettings.csv.partial (what a run that did not complete wrote)
 # Paths in the expected output are written with @ROOT@ for the temporary folder.
 # With UPDATE_GOLDEN=1 the expected/ folder is rewritten from this run instead.
 #
@@ -24,6 +25,7 @@
 # the case's home/Desktop. The console output is compared after its Windows paths are
 # written back in the form above; stdout, stderr or status in expected-windows/ take the
 # place of those in expected/ where Windows rightly differs (the export file never does).
+# After every run that was not killed, the export folder's lock file must be gone.
 # A case that cannot be made under Wine ends with status 77 (skipped).
 set -euo pipefail
 exe=$(realpath "$1")
@@ -39,6 +41,7 @@ fi
 ROOT=$(mktemp -d)
 cleanup() {
     release_held_file 2>/dev/null
+    release_held_lock 2>/dev/null
     chmod -R u+w "$ROOT" 2>/dev/null
     rm -rf "$ROOT" "${actual:-}"
 }
@@ -100,6 +103,8 @@ use_disk_shim() {
               ASAN_OPTIONS=verify_asan_link_order=0)
 }
 fill_disk_after() { use_disk_shim; RUN_ENV+=(KSE_SHIM_SPACE="$1"); }
+# kill_after BYTES: the run is killed (SIGKILL) once BYTES bytes reached the export folder.
+kill_after() { use_disk_shim; RUN_ENV+=(KSE_SHIM_KILL_AFTER="$1"); }
 fail_sync() { use_disk_shim; RUN_ENV+=(KSE_SHIM_SYNC_FAILS=1); }
 # fail_reading_after NAME BYTES: reading a file named NAME gives its first BYTES bytes, then
 # fails with an input/output error.
@@ -178,6 +183,44 @@ release_held_file() {
     HOLDER_PID=
 }
 
+# hold_lock [abandon]: another run holds the export folder's lock (the program
+# kse_hold_lock, named by KSE_HOLD_LOCK, takes it as the exporter does) until this run
+# ends. With "abandon" the lock file is left by a run that has ended without letting it go.
+LOCK_HOLDER_PID=
+hold_lock() {
+    : "${KSE_HOLD_LOCK:?the program that holds the lock}"
+    local lock ready="$ROOT/lock-holder.ready" stop="$ROOT/lock-holder.stop"
+    lock="$(dirname "$EXPORT_FILE")/kestrunSettings.lock"
+    mkdir -p "$(dirname "$lock")"
+    if [ "$under_wine" = 1 ]; then
+        WINEDEBUG=-all "$wine" "$KSE_HOLD_LOCK" "$(windows_path "$lock")" \
+            "$(windows_path "$ready")" "$(windows_path "$stop")" ${1:+"$1"} \
+            </dev/null >"$ROOT/lock-holder.log" 2>&1 &
+    else
+        "$KSE_HOLD_LOCK" "$lock" "$ready" "$stop" ${1:+"$1"} </dev/null >"$ROOT/lock-holder.log" 2>&1 &
+    fi
+    LOCK_HOLDER_PID=$!
+    local tries=0
+    until [ -f "$ready" ]; do
+        if ! kill -0 "$LOCK_HOLDER_PID" 2>/dev/null && [ ! -f "$ready" ] || [ $((tries += 1)) -gt 600 ]; then
+            echo "FAIL: the lock could not be held"
+            cat "$ROOT/lock-holder.log"
+            exit 1
+        fi
+        sleep 0.05
+    done
+    if [ -n "${1:-}" ]; then
+        wait "$LOCK_HOLDER_PID" || true
+        LOCK_HOLDER_PID=
+    fi
+}
+release_held_lock() {
+    [ -n "$LOCK_HOLDER_PID" ] || return 0
+    touch "$ROOT/lock-holder.stop"
+    wait "$LOCK_HOLDER_PID" 2>/dev/null || true
+    LOCK_HOLDER_PID=
+}
+
 # program_in FOLDER: the program run is a copy of it in FOLDER, as an administrator copies
 # the exe into the Management Console's program folder, or onto the desktop.
 program_in() {
@@ -227,6 +270,8 @@ if [ -f "$case_dir/setup.sh" ]; then
     # shellcheck source=/dev/null
     source "$case_dir/setup.sh"
 fi
+PARTIAL_FILE="$EXPORT_FILE.partial"
+LOCK_FILE="$(dirname "$EXPORT_FILE")/kestrunSettings.lock"
 earlier_export_digest() { sha256sum "$EXPORT_FILE" "$ACTIONS_FILE" 2>&1; }
 [ "$KEEPS_EARLIER_EXPORT" = 1 ] && earlier_export=$(earlier_export_digest)
 
@@ -255,6 +300,13 @@ fi
 echo $? >"$actual/status"
 set -e
 release_held_file
+# A run that was not killed lets the lock go on every way out; another run's lock goes
+# with that run.
+if [ "$(cat "$actual/status")" -le 128 ] && [ -e "$LOCK_FILE" ] && [ -z "$LOCK_HOLDER_PID" ]; then
+    echo "FAIL: the lock file remains after the run: $LOCK_FILE"
+    failed_lock=1
+fi
+release_held_lock
 
 [ -f "$ACTIONS_FILE" ] && cp "$ACTIONS_FILE" "$actual/actionsRequired.txt"
 # The list holds what the console showed, paths included.
@@ -275,6 +327,7 @@ for stream in stdout stderr $([ -f "$actual/actionsRequired.txt" ] && echo actio
     fi
 done
 [ -f "$EXPORT_FILE" ] && cp "$EXPORT_FILE" "$actual/kestrunSettings.csv"
+[ -f "$PARTIAL_FILE" ] && cp "$PARTIAL_FILE" "$actual/kestrunSettings.csv.partial"
 if [ "$KEEPS_EARLIER_EXPORT" = 1 ]; then
     # A run that stops before its preferences have loaded leaves the earlier export alone.
     if [ "$earlier_export" != "$(earlier_export_digest)" ]; then
@@ -289,7 +342,7 @@ elif [ -f "$actual/stale-actionsRequired.txt" ] && [ -f "$actual/actionsRequired
 fi
 rm -f "$actual/stale-actionsRequired.txt"
 
-failed=${failed_stale:-0}
+failed=$((${failed_stale:-0} | ${failed_lock:-0}))
 after=$(inputs_digest)
 if [ "$before" != "$after" ]; then
     echo "FAIL: the run changed its input files"
@@ -350,14 +403,16 @@ if [ -f "$expected_list" ] || [ -f "$actual/actionsRequired.txt" ]; then
         failed=1
     fi
 fi
-expected_export=$(expected kestrunSettings.csv)
-if [ -f "$expected_export" ] || [ -f "$actual/kestrunSettings.csv" ]; then
-    if ! cmp -s "$expected_export" "$actual/kestrunSettings.csv"; then
-        echo "FAIL: the export file differs (expected, actual):"
-        diff <(tr -d '\r' <"$expected_export" 2>/dev/null) \
-             <(tr -d '\r' <"$actual/kestrunSettings.csv" 2>/dev/null) || true
-        cmp "$expected_export" "$actual/kestrunSettings.csv" || true
-        failed=1
+for file in kestrunSettings.csv kestrunSettings.csv.partial; do
+    expected_export=$(expected $file)
+    if [ -f "$expected_export" ] || [ -f "$actual/$file" ]; then
+        if ! cmp -s "$expected_export" "$actual/$file"; then
+            echo "FAIL: $file differs (expected, actual):"
+            diff <(tr -d '\r' <"$expected_export" 2>/dev/null) \
+                 <(tr -d '\r' <"$actual/$file" 2>/dev/null) || true
+            cmp "$expected_export" "$actual/$file" || true
+            failed=1
+        fi
     fi
-fi
+done
 exit $failed
