@@ -175,7 +175,7 @@ bool dumpTable(const QString &databasePath, const QString &table, const QString 
     QString openFailure;
     std::unique_ptr<OutputFile> dump = opener(dumpPath, OutputFile::Mode::Replace, &openFailure);
     if (!dump) {
-        *error = Messages::dumpNotOpened(dumpPath);
+        *error = Messages::dumpNotOpened(dumpPath, openFailure);
         return false;
     }
     // A dump that is not written whole is removed: the stage must find it missing, never

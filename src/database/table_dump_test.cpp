@@ -51,6 +51,15 @@ QByteArray shellDump(const QString &databasePath, const QString &table, const QS
     return readTestFile(dumpPath);
 }
 
+/// The system's reason why \a path cannot be opened for writing.
+QString openFailure(const QString &path)
+{
+    QString reason;
+    EXPECT_EQ(openOutputFile(path, OutputFile::Mode::Replace, &reason), nullptr);
+    EXPECT_FALSE(reason.isEmpty());
+    return reason;
+}
+
 } // namespace
 
 TEST(TableDump, WritesWhatTheShellWrites)
@@ -101,6 +110,9 @@ TEST(TableDump, FailsWithSqliteMessageAndLeavesNoDump)
     const QString missing = dir.filePath(u"missing.db"_s);
     const QString text = dir.filePath(u"text.db"_s);
     const QString valid = dir.filePath(u"valid.db"_s);
+    const QString inMissingFolder = dir.filePath(u"none/dump.csv"_s);
+    const QString folder = dir.filePath(u"folder.csv"_s);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"folder.csv"_s));
     writeTestFile(text, QByteArray("not a database, just some text\n").repeated(200));
     createDatabase(valid, "CREATE TABLE Pools(a); INSERT INTO Pools VALUES(1);");
 
@@ -123,19 +135,22 @@ TEST(TableDump, FailsWithSqliteMessageAndLeavesNoDump)
         {"missing table", valid, u"Equipment"_s, dump, u"in prepare, no such table: Equipment"_s},
         {"damaged table", damaged, u"Pools"_s, dump,
          u"stepping, database disk image is malformed (11)"_s},
-        {"missing folder", valid, u"Pools"_s, dir.filePath(u"none/dump.csv"_s),
-         u"cannot open \"%1\""_s.arg(QDir::toNativeSeparators(dir.filePath(u"none/dump.csv"_s)))},
+        {"missing folder", valid, u"Pools"_s, inMissingFolder,
+         u"cannot open \"%1\": %2"_s.arg(QDir::toNativeSeparators(inMissingFolder), openFailure(inMissingFolder))},
+        {"folder in the dump's place", valid, u"Pools"_s, folder,
+         u"cannot open \"%1\": %2"_s.arg(QDir::toNativeSeparators(folder), openFailure(folder))},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        if (QFileInfo(c.dumpPath).dir().exists())
+        if (QFileInfo(c.dumpPath).dir().exists() && !QFileInfo(c.dumpPath).isDir())
             writeTestFile(c.dumpPath, "left by an earlier run\r\n");
         QString error;
         EXPECT_FALSE(dumpTable(c.database, c.table, c.dumpPath, &error));
         EXPECT_EQ(error, c.expected);
-        EXPECT_FALSE(QFile::exists(c.dumpPath));
+        EXPECT_FALSE(QFileInfo(c.dumpPath).isFile());
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3);
     }
+    EXPECT_TRUE(QFileInfo(folder).isDir());
     EXPECT_FALSE(QFile::exists(missing));
 }
 
