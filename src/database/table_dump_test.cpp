@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <thread>
 
 using namespace Qt::StringLiterals;
@@ -211,4 +212,38 @@ TEST(TableDump, WaitsForALockedDatabase)
     release.join();
     sqlite3_close(holder);
     EXPECT_EQ(readTestFile(dump), "1\r\n2\r\n");
+}
+
+TEST(TableDump, LeavesTheSideFilesOfAWriteAheadLogAsFound)
+{
+    QTemporaryDir dir;
+    const QString database = dir.filePath(u"kestrun.db"_s);
+    const QString dump = dir.filePath(u"dump.csv"_s);
+    const QStringList sideFiles = {database + u"-wal"_s, database + u"-shm"_s};
+    const auto sideFilesThere = [&] {
+        return std::count_if(sideFiles.begin(), sideFiles.end(),
+                             [](const QString &path) { return QFile::exists(path); });
+    };
+    createDatabase(database, "PRAGMA journal_mode=WAL; CREATE TABLE Pools(a); INSERT INTO Pools VALUES(1);");
+    ASSERT_EQ(sideFilesThere(), 0);
+
+    // Those the dump made go when it is done, also when it fails.
+    QString error;
+    EXPECT_TRUE(dumpTable(database, u"Pools"_s, dump, &error)) << error.toStdString();
+    EXPECT_EQ(sideFilesThere(), 0);
+    EXPECT_FALSE(dumpTable(database, u"Equipment"_s, dump, &error));
+    EXPECT_EQ(sideFilesThere(), 0);
+
+    // Those of a program that has the database open stay, and it goes on using them.
+    sqlite3 *holder = openDatabase(database);
+    execute(holder, "INSERT INTO Pools VALUES(2);");
+    ASSERT_EQ(sideFilesThere(), 2);
+    EXPECT_TRUE(dumpTable(database, u"Pools"_s, dump, &error)) << error.toStdString();
+    EXPECT_EQ(readTestFile(dump), "1\r\n2\r\n");
+    EXPECT_EQ(sideFilesThere(), 2);
+    execute(holder, "INSERT INTO Pools VALUES(3);");
+    sqlite3_close(holder);
+    EXPECT_TRUE(dumpTable(database, u"Pools"_s, dump, &error)) << error.toStdString();
+    EXPECT_EQ(readTestFile(dump), "1\r\n2\r\n3\r\n");
+    EXPECT_EQ(sideFilesThere(), 0);
 }
