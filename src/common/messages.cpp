@@ -181,9 +181,9 @@ QString databaseNotOpened(const QString &databasePath, const QString &sqliteMess
     return u"unable to open database \""_s + databasePath + u"\": "_s + sqliteMessage;
 }
 
-QString dumpNotOpened(const QString &dumpPath)
+QString dumpNotOpened(const QString &dumpPath, const QString &systemReason)
 {
-    return u"cannot open \""_s + shown(dumpPath) + u"\""_s;
+    return u"cannot open \""_s + shown(dumpPath) + u"\": "_s + systemReason;
 }
 
 QString dumpNotWritten(const QString &dumpPath, const QString &systemReason)

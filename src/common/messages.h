@@ -42,7 +42,7 @@ QString localizedMessagesUnreadable(const QString &path);
 
 // Database stage (the reasons a table was not dumped follow "Error: ")
 QString databaseNotOpened(const QString &databasePath, const QString &sqliteMessage);
-QString dumpNotOpened(const QString &dumpPath);
+QString dumpNotOpened(const QString &dumpPath, const QString &systemReason);
 QString dumpNotWritten(const QString &dumpPath, const QString &systemReason);
 QString tableNotDumped(const QString &sqliteMessage);
 QString dumpNotRead(const QString &dumpPath, const QString &reason);

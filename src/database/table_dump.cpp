@@ -11,6 +11,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <memory>
@@ -175,7 +176,7 @@ bool dumpTable(const QString &databasePath, const QString &table, const QString 
     QString openFailure;
     std::unique_ptr<OutputFile> dump = opener(dumpPath, OutputFile::Mode::Replace, &openFailure);
     if (!dump) {
-        *error = Messages::dumpNotOpened(dumpPath);
+        *error = Messages::dumpNotOpened(dumpPath, openFailure);
         return false;
     }
     // A dump that is not written whole is removed: the stage must find it missing, never
@@ -185,6 +186,21 @@ bool dumpTable(const QString &databasePath, const QString &table, const QString 
         if (!complete) {
             dump.reset(); // a file still open cannot be removed everywhere
             QFile::remove(dumpPath);
+        }
+    });
+
+    // Reading a database in write-ahead-log mode makes SQLite create its two side files,
+    // which a read-only connection leaves behind when it closes. The installation is left
+    // as found: side files that were not there are removed once the database is closed
+    // (the guard, declared before the database, runs after it), and side files that were
+    // there, maybe those of a program that has the database open, are left alone.
+    const std::array<QString, 2> sideFiles = {databasePath + u"-wal"_s, databasePath + u"-shm"_s};
+    const bool sideFilesWereThere = std::any_of(sideFiles.begin(), sideFiles.end(),
+                                                [](const QString &path) { return QFile::exists(path); });
+    const auto removeSideFiles = qScopeGuard([&] {
+        if (!sideFilesWereThere) {
+            for (const QString &path : sideFiles)
+                QFile::remove(path);
         }
     });
 

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <thread>
 
 using namespace Qt::StringLiterals;
@@ -49,6 +50,15 @@ QByteArray shellDump(const QString &databasePath, const QString &table, const QS
                          u"SELECT * FROM %1;"_s.arg(table)});
     EXPECT_TRUE(shell.waitForFinished());
     return readTestFile(dumpPath);
+}
+
+/// The system's reason why \a path cannot be opened for writing.
+QString openFailure(const QString &path)
+{
+    QString reason;
+    EXPECT_EQ(openOutputFile(path, OutputFile::Mode::Replace, &reason), nullptr);
+    EXPECT_FALSE(reason.isEmpty());
+    return reason;
 }
 
 } // namespace
@@ -101,6 +111,9 @@ TEST(TableDump, FailsWithSqliteMessageAndLeavesNoDump)
     const QString missing = dir.filePath(u"missing.db"_s);
     const QString text = dir.filePath(u"text.db"_s);
     const QString valid = dir.filePath(u"valid.db"_s);
+    const QString inMissingFolder = dir.filePath(u"none/dump.csv"_s);
+    const QString folder = dir.filePath(u"folder.csv"_s);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"folder.csv"_s));
     writeTestFile(text, QByteArray("not a database, just some text\n").repeated(200));
     createDatabase(valid, "CREATE TABLE Pools(a); INSERT INTO Pools VALUES(1);");
 
@@ -123,19 +136,22 @@ TEST(TableDump, FailsWithSqliteMessageAndLeavesNoDump)
         {"missing table", valid, u"Equipment"_s, dump, u"in prepare, no such table: Equipment"_s},
         {"damaged table", damaged, u"Pools"_s, dump,
          u"stepping, database disk image is malformed (11)"_s},
-        {"missing folder", valid, u"Pools"_s, dir.filePath(u"none/dump.csv"_s),
-         u"cannot open \"%1\""_s.arg(QDir::toNativeSeparators(dir.filePath(u"none/dump.csv"_s)))},
+        {"missing folder", valid, u"Pools"_s, inMissingFolder,
+         u"cannot open \"%1\": %2"_s.arg(QDir::toNativeSeparators(inMissingFolder), openFailure(inMissingFolder))},
+        {"folder in the dump's place", valid, u"Pools"_s, folder,
+         u"cannot open \"%1\": %2"_s.arg(QDir::toNativeSeparators(folder), openFailure(folder))},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        if (QFileInfo(c.dumpPath).dir().exists())
+        if (QFileInfo(c.dumpPath).dir().exists() && !QFileInfo(c.dumpPath).isDir())
             writeTestFile(c.dumpPath, "left by an earlier run\r\n");
         QString error;
         EXPECT_FALSE(dumpTable(c.database, c.table, c.dumpPath, &error));
         EXPECT_EQ(error, c.expected);
-        EXPECT_FALSE(QFile::exists(c.dumpPath));
+        EXPECT_FALSE(QFileInfo(c.dumpPath).isFile());
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3);
     }
+    EXPECT_TRUE(QFileInfo(folder).isDir());
     EXPECT_FALSE(QFile::exists(missing));
 }
 
@@ -196,4 +212,38 @@ TEST(TableDump, WaitsForALockedDatabase)
     release.join();
     sqlite3_close(holder);
     EXPECT_EQ(readTestFile(dump), "1\r\n2\r\n");
+}
+
+TEST(TableDump, LeavesTheSideFilesOfAWriteAheadLogAsFound)
+{
+    QTemporaryDir dir;
+    const QString database = dir.filePath(u"kestrun.db"_s);
+    const QString dump = dir.filePath(u"dump.csv"_s);
+    const QStringList sideFiles = {database + u"-wal"_s, database + u"-shm"_s};
+    const auto sideFilesThere = [&] {
+        return std::count_if(sideFiles.begin(), sideFiles.end(),
+                             [](const QString &path) { return QFile::exists(path); });
+    };
+    createDatabase(database, "PRAGMA journal_mode=WAL; CREATE TABLE Pools(a); INSERT INTO Pools VALUES(1);");
+    ASSERT_EQ(sideFilesThere(), 0);
+
+    // Those the dump made go when it is done, also when it fails.
+    QString error;
+    EXPECT_TRUE(dumpTable(database, u"Pools"_s, dump, &error)) << error.toStdString();
+    EXPECT_EQ(sideFilesThere(), 0);
+    EXPECT_FALSE(dumpTable(database, u"Equipment"_s, dump, &error));
+    EXPECT_EQ(sideFilesThere(), 0);
+
+    // Those of a program that has the database open stay, and it goes on using them.
+    sqlite3 *holder = openDatabase(database);
+    execute(holder, "INSERT INTO Pools VALUES(2);");
+    ASSERT_EQ(sideFilesThere(), 2);
+    EXPECT_TRUE(dumpTable(database, u"Pools"_s, dump, &error)) << error.toStdString();
+    EXPECT_EQ(readTestFile(dump), "1\r\n2\r\n");
+    EXPECT_EQ(sideFilesThere(), 2);
+    execute(holder, "INSERT INTO Pools VALUES(3);");
+    sqlite3_close(holder);
+    EXPECT_TRUE(dumpTable(database, u"Pools"_s, dump, &error)) << error.toStdString();
+    EXPECT_EQ(readTestFile(dump), "1\r\n2\r\n3\r\n");
+    EXPECT_EQ(sideFilesThere(), 0);
 }

@@ -122,6 +122,7 @@ TEST_F(BranchSettingsTest, WritesEachSettingFromItsLegacyValue)
         {"hidden news portal", {{u"Client Appearance: Idle Screen News Feed Portal Hidden"_s, u"-1"_s}}, u"ReservableComputerSettings.newsUrlMulti"_s, {u"{\"en\":\"\"}"_s, u"{\"es\":\"\"}"_s, u"{\"fr\":\"\"}"_s}},
         {"usage policy end session", {{u"Use Policy: en_us"_s, u"https://lib.example/p.htm"_s}, {u"Client: Computer Use Policy Declined Action"_s, u"2"_s}}, u"ReservationSettings.usagePolicy"_s, {u"\"MANDATORY\""_s}},
         {"usage policy no action", {{u"Use Policy: en"_s, u"https://lib.example/p.htm"_s}, {u"Client: Computer Use Policy Declined Action"_s, u"3"_s}}, u"ReservationSettings.declinedUsagePolicyAction"_s, {u"\"NO_ACTION\""_s}},
+        {"usage policy beyond the basic plane", {{u"Use Policy: en"_s, u"https://lib.example/\U0001F600.htm"_s}}, u"ReservationSettings.usagePolicyUrlMulti"_s, {u"{\"en\":\"https://lib.example/?.htm\"}"_s, u"{\"es\":\"\"}"_s, u"{\"fr\":\"\"}"_s}},
         {"usage policy falls back to en", {{u"Use Policy: en"_s, u"https://lib.example/p.htm"_s}}, u"ReservationSettings.usagePolicyUrlMulti"_s, {u"{\"en\":\"https://lib.example/p.htm\"}"_s, u"{\"es\":\"\"}"_s, u"{\"fr\":\"\"}"_s}},
         {"no usage policy", {}, u"ReservationSettings.usagePolicy"_s, {u"\"DISABLED\""_s}},
         {"local usage policy", {{u"Use Policy: en_us"_s, u"C:\\policy.htm"_s}}, u"ReservationSettings.usagePolicy"_s, {u"\"DISABLED\""_s}},
@@ -220,8 +221,8 @@ TEST_F(BranchSettingsTest, UnsupportedAuthorityStopsBeforeItsRowsAndKeepsEarlier
         QString lastRow;
     };
     const Case cases[] = {
-        {"first authority", {{u"Validating Authority 1: Name"_s, u"Main LDAP Server"_s}},
-         u"Validating Authority type is NOT SUPPORTED in Nimbrel Reservation Service: Main LDAP Server"_s,
+        {"first authority, a character beyond the basic plane in its name", {{u"Validating Authority 1: Name"_s, u"Main LDAP Server \U0001F600"_s}},
+         u"Validating Authority type is NOT SUPPORTED in Nimbrel Reservation Service: Main LDAP Server ?"_s,
          u"BranchSetting^~%ReservationServiceSettings.pinLabelMulti^~%{\"fr\":\"\"}"_s},
         {"second authority over telnet", {{u"Validating Authority 1: Name"_s, u"Evergreen"_s}, {u"Validating Authority 2: Name"_s, u"None"_s}, {u"Validating Authority 2: Connection Type"_s, u"1"_s}},
          u"Validating Authority using telnet connection is NOT SUPPORTED in Nimbrel Reservation Service: None"_s,

@@ -7,6 +7,7 @@
 #include "common/messages.h"
 #include "export/csv_tokenizer.h"
 #include "export/export_constants.h"
+#include "export/export_text.h"
 #include "export/localized_messages.h"
 #include "export/preferences_exporter.h"
 #include "export/setting_categories.h"
@@ -56,12 +57,6 @@ QString declinedUsagePolicyAction(int action)
     }
 }
 
-/// The text as the export file holds it: characters beyond Latin-1 become "?".
-QString eightBit(const QString &text)
-{
-    return QString::fromLatin1(text.toLatin1());
-}
-
 /// The rows of validating authority \a number (1 or 2); nothing when it has no name.
 /// An authority the cloud service cannot serve stops the export before its first row.
 void writeValidatingAuthority(UtilsLib::PortablePreferences &preferences,
@@ -72,7 +67,7 @@ void writeValidatingAuthority(UtilsLib::PortablePreferences &preferences,
     const auto integer = [&](const QString &name) { return preferences.getInt(source + name, 0); };
     const auto text = [&](const QString &name) { return preferences.getString(source + name, QString()); };
 
-    const QString name = eightBit(text(u"Name"_s));
+    const QString name = ExportText::asWritten(text(u"Name"_s));
     if (name.isEmpty())
         return;
     checkValidatingAuthority(name, integer(u"Connection Type"_s));
@@ -108,7 +103,7 @@ void writeUsagePolicy(UtilsLib::PortablePreferences &preferences, PreferencesExp
     // A URL goes into the file as 8-bit text. One that lost characters on the way is a
     // broken link, which the operator is told about; a local file has been told about.
     const auto writtenUrl = [&](const QString &url) {
-        const QString written = eightBit(url);
+        const QString written = ExportText::asWritten(url);
         if (written != url && !url.startsWith(kNoMappingMarker))
             exporter.report().actionRequired(Messages::charactersReplaced(written, kUsagePolicyLabel));
         return written;

@@ -93,10 +93,8 @@ void ExportRowWriter::validateValue(QStringView value, QStringView label)
     if (scan.holdsSeparatorStart && holdsFieldSeparator(value))
         refuseValue(value.toString(), label);
     if (!scan.isLatin1) {
-        ByteBuffer written;
-        ExportText::append(written, value);
-        report().actionRequired(Messages::charactersReplaced(
-            QString::fromLatin1(written.view()), label.toString()));
+        report().actionRequired(
+            Messages::charactersReplaced(ExportText::asWritten(value), label.toString()));
     }
 }
 

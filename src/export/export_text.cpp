@@ -65,6 +65,13 @@ void append(ByteBuffer &out, QLatin1StringView text, QLatin1StringView lineBreak
     out.added(next - first);
 }
 
+QString asWritten(QStringView text)
+{
+    ByteBuffer written;
+    append(written, text);
+    return QString::fromLatin1(written.view());
+}
+
 void appendQuoted(ByteBuffer &out, QStringView text, QLatin1StringView lineBreak)
 {
     out.append('"');

@@ -3,6 +3,7 @@
 #include "export/byte_buffer.h"
 
 #include <QLatin1StringView>
+#include <QString>
 #include <QStringView>
 
 /// How text is written into the export file, which holds Latin-1 bytes.
@@ -22,6 +23,9 @@ void append(ByteBuffer &out, QStringView text, QLatin1StringView lineBreak = {})
 
 /// The same for Latin-1 bytes, which the export file holds as they are.
 void append(ByteBuffer &out, QLatin1StringView text, QLatin1StringView lineBreak = {});
+
+/// \a text as the export file holds it, read back: what append writes without a line break.
+QString asWritten(QStringView text);
 
 /// Appends \a text in double quotes, every line break written as \a lineBreak; double
 /// quotes inside it are not escaped.

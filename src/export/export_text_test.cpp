@@ -52,4 +52,14 @@ TEST(ExportText, WritesEveryLineBreakAsGivenAndTheRestByteForByte)
     EXPECT_EQ(appended(u"\u20AC\U0001F600x"_s, ExportText::kFlattenedLineBreak), "??x");
 }
 
+TEST(ExportText, ReadsBackOneQuestionMarkPerCharacterBeyondLatin1)
+{
+    EXPECT_EQ(ExportText::asWritten(u"caf\u00E9 \U0001F600\u20AC"_s), u"caf\u00E9 ??"_s);
+    // A surrogate without its partner is a character of its own.
+    const char16_t lone[] = {u'a', 0xD83D, u'b', 0xDE00, 0xD83D};
+    EXPECT_EQ(ExportText::asWritten(QStringView(lone, std::size(lone))), u"a?b??"_s);
+    // Line breaks stay as they are.
+    EXPECT_EQ(ExportText::asWritten(u"a\r\nb"_s), u"a\r\nb"_s);
+}
+
 } // namespace

@@ -17,6 +17,8 @@ constexpr qint64 kReadChunkSize = 4096;
 // uses one: a few kilobytes of references to a long entity would expand to gigabytes.
 // A document that declares entities may therefore hold only so many references.
 constexpr qint64 kMaxExpandedCharacters = 16 * 1024 * 1024;
+// The reader's own words for bytes that are not in the document's encoding.
+constexpr QLatin1StringView kWronglyEncoded{"Encountered incorrectly encoded content."};
 
 /// Every "&" in \a bytes that may begin a reference to a declared entity: all but the
 /// character references and the five predefined entities. A reference cut by the end of
@@ -51,6 +53,7 @@ bool XmlPreferencesFileParser::parse(QIODevice &input)
     bool declaresEntities = false;
     qint64 references = 0;
     qint64 bytesRead = 0;
+    qint64 offsetBeforePiece = 0; ///< where the reader stood when it was given the last piece
     QByteArray unread;
     const auto withinExpansionBudget = [&] {
         return !declaresEntities
@@ -71,6 +74,12 @@ bool XmlPreferencesFileParser::parse(QIODevice &input)
     // reaches the reader a line at a time: the reader decodes what it is given at once
     // and reports wrongly encoded bytes where that piece begins, so the line it names is
     // the line that holds them.
+    //
+    // Between the declaration and the root element the reader takes the end of a piece it
+    // could not decode for the end of the document, and says that instead. From then on it
+    // decodes nothing more: when the document runs out, a last piece that gave it not one
+    // character holds bytes it could not decode (or a character cut short by the end of
+    // the file), and the reader still stands where that piece began.
     for (;;) {
         switch (reader.readNext()) {
         case QXmlStreamReader::Invalid: {
@@ -86,8 +95,11 @@ bool XmlPreferencesFileParser::parse(QIODevice &input)
                 }
                 unread.resize(size);
                 if (size == 0) {
-                    return notWellFormed(bytesRead == 0 ? u"the file is empty"_s
-                                                        : reader.errorString());
+                    if (bytesRead == 0)
+                        return notWellFormed(u"the file is empty"_s);
+                    if (offsetBeforePiece > 0 && reader.characterOffset() == offsetBeforePiece)
+                        return notWellFormed(kWronglyEncoded);
+                    return notWellFormed(reader.errorString());
                 }
                 bytesRead += size;
                 references += countEntityReferences(unread);
@@ -96,6 +108,7 @@ bool XmlPreferencesFileParser::parse(QIODevice &input)
             }
             const qsizetype lineEnd = unread.indexOf('\n');
             const qsizetype pieceSize = lineEnd < 0 ? unread.size() : lineEnd + 1;
+            offsetBeforePiece = reader.characterOffset();
             reader.addData(unread.first(pieceSize));
             unread.remove(0, pieceSize);
             break;

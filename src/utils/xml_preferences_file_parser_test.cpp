@@ -239,6 +239,12 @@ TEST_F(XmlPreferencesFileTest, SaysWhyALoadFailed)
         // The line named is the one that holds the byte, not where the reader began decoding.
         {"Latin-1 byte in UTF-8", file(u"latin1.qfp"_s, "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<S>\n<entry name='a'>1</entry>\n<entry name='b'>G\xE9ST</entry>\n</S>\n"),
          {Kind::NotWellFormed, u"Encountered incorrectly encoded content."_s, 4, 0}},
+        {"Latin-1 byte right after the declaration", file(u"prolog.qfp"_s, "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<S><entry name='b'>G\xE9ST</entry></S>\n<!-- end -->\n"),
+         {Kind::NotWellFormed, u"Encountered incorrectly encoded content."_s, 2, 0}},
+        {"Latin-1 byte before the root, after a comment", file(u"comment.qfp"_s, "<?xml version=\"1.0\"?>\n<!-- saved -->\n\xE9<S/>\n"),
+         {Kind::NotWellFormed, u"Encountered incorrectly encoded content."_s, 3, 0}},
+        {"character cut short by the end of the file", file(u"cut-short.qfp"_s, "<S>\n<entry name='a'>1</entry>\n\xC3"),
+         {Kind::NotWellFormed, u"Encountered incorrectly encoded content."_s, 3, 0}},
         {"runaway entities", file(u"runaway.qfp"_s, runaway),
          {Kind::NotWellFormed, u"its entity references would expand to more than 16 MiB of text"_s, 2, 8258}},
     };
