@@ -1,7 +1,8 @@
 // hold_lock LOCK READY STOP [abandon]
-// Takes the lock file LOCK as a run of the exporter takes it, and makes READY once it holds
-// it. It lets the lock go and ends when STOP appears, or after two minutes. With "abandon"
+// Takes the lock file LOCK as a run of the exporter takes it, and writes its process id
+// into READY once it holds it. It lets the lock go and ends when STOP appears, or after two minutes. With "abandon"
 // it ends at once without letting the lock go, as a run that was killed leaves it.
+#include <QCoreApplication>
 #include <QFile>
 #include <QLockFile>
 #include <QThread>
@@ -29,10 +30,15 @@ int main(int argc, char *argv[])
                      int(lock.error()));
         return 1;
     }
-    QFile ready(QFile::decodeName(argv[2]));
-    if (!ready.open(QIODevice::WriteOnly))
+    // READY appears with its content whole.
+    const QString readyPath = QFile::decodeName(argv[2]);
+    QFile ready(readyPath + QStringLiteral(".part"));
+    if (!ready.open(QIODevice::WriteOnly)
+        || ready.write(QByteArray::number(QCoreApplication::applicationPid())) < 0)
         return 1;
     ready.close();
+    if (!ready.rename(readyPath))
+        return 1;
     if (argc == 5)
         std::_Exit(0); // the lock file stays, naming a process that is gone
     const QString stop = QFile::decodeName(argv[3]);

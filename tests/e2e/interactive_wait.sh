@@ -51,6 +51,25 @@ run_in_terminal $'\n' "'$exe' >'$work/stdout' 2>'$work/stderr'"
 ! grep -q 'Press Enter' "$work/out" "$work/stdout" "$work/stderr" ||
     fail "announced although neither stream is shown"
 
+# A run left waiting at its final key holds the export folder no longer: a second run, started
+# while the first one waits, is not refused.
+(sleep 4; printf '\n') |
+    (cd "$work/folder" && env -i PATH="$PATH" PROGRAMDATA="$work/nowhere" HOME="$work/home" \
+        LANG=C.UTF-8 timeout 20 script -qfec "stty -echo; '$exe'" /dev/null) >"$work/out" &
+waiting=$!
+tries=0
+until grep -q 'Press Enter to close' "$work/out" 2>/dev/null || [ $((tries += 1)) -gt 150 ]; do
+    sleep 0.02
+done
+set +e
+(cd "$work/folder" && env -i PATH="$PATH" PROGRAMDATA="$work/nowhere" HOME="$work/home" \
+    LANG=C.UTF-8 "$exe" </dev/null >"$work/second.out" 2>"$work/second.err")
+set -e
+grep -q 'Press Enter to close' "$work/out" || fail "the first run did not wait"
+! grep -q 'Another run' "$work/second.err" || fail "a run waiting at its final key kept the next one out"
+grep -q 'Failed to export MC/MS preferences' "$work/second.err" || fail "the second run did not run"
+wait "$waiting" || true
+
 # Answering an argument neither waits nor announces.
 run_in_terminal '' "'$exe' --version"
 [ "$status" = 0 ] || fail "status $status for --version, expected 0"

@@ -186,7 +186,9 @@ release_held_file() {
 # hold_lock [abandon]: another run holds the export folder's lock (the program
 # kse_hold_lock, named by KSE_HOLD_LOCK, takes it as the exporter does) until this run
 # ends. With "abandon" the lock file is left by a run that has ended without letting it go.
+# The holder's process id is shown as @PID@ in the output.
 LOCK_HOLDER_PID=
+LOCK_HOLDER_ID=
 hold_lock() {
     : "${KSE_HOLD_LOCK:?the program that holds the lock}"
     local lock ready="$ROOT/lock-holder.ready" stop="$ROOT/lock-holder.stop"
@@ -209,6 +211,7 @@ hold_lock() {
         fi
         sleep 0.05
     done
+    LOCK_HOLDER_ID=$(cat "$ready")
     if [ -n "${1:-}" ]; then
         wait "$LOCK_HOLDER_PID" || true
         LOCK_HOLDER_PID=
@@ -272,7 +275,7 @@ if [ -f "$case_dir/setup.sh" ]; then
 fi
 PARTIAL_FILE="$EXPORT_FILE.partial"
 LOCK_FILE="$(dirname "$EXPORT_FILE")/kestrunSettings.lock"
-earlier_export_digest() { sha256sum "$EXPORT_FILE" "$ACTIONS_FILE" 2>&1; }
+earlier_export_digest() { sha256sum "$EXPORT_FILE" "$ACTIONS_FILE" "$PARTIAL_FILE" 2>&1; }
 [ "$KEEPS_EARLIER_EXPORT" = 1 ] && earlier_export=$(earlier_export_digest)
 
 inputs_digest() {
@@ -325,11 +328,13 @@ for stream in stdout stderr $([ -f "$actual/actionsRequired.txt" ] && echo actio
     else
         sed -i "s|$ROOT|@ROOT@|g" "$actual/$stream"
     fi
+    [ -z "$LOCK_HOLDER_ID" ] || sed -i "s|(process $LOCK_HOLDER_ID)|(process @PID@)|g" "$actual/$stream"
 done
 [ -f "$EXPORT_FILE" ] && cp "$EXPORT_FILE" "$actual/kestrunSettings.csv"
 [ -f "$PARTIAL_FILE" ] && cp "$PARTIAL_FILE" "$actual/kestrunSettings.csv.partial"
 if [ "$KEEPS_EARLIER_EXPORT" = 1 ]; then
-    # A run that stops before its preferences have loaded leaves the earlier export alone.
+    # A run that stops before its preferences have loaded leaves the earlier export alone,
+    # and what an interrupted run left.
     if [ "$earlier_export" != "$(earlier_export_digest)" ]; then
         echo "FAIL: the earlier export file or list did not stay as it was"
         failed_stale=1
