@@ -207,7 +207,10 @@ int exportWhileHoldingTheFolder(ProcessObjects &objects, const EarlierExport &ea
         Console::errLine(Messages::exportFailed());
         return kExitFailure;
     }
-    return exportSettings(objects, earlier);
+    const int exitStatus = exportSettings(objects, earlier);
+    // What a run that did not complete wrote is left closed, before the lock goes.
+    objects.exportFile.closeIncomplete();
+    return exitStatus;
 }
 
 } // namespace

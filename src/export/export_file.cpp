@@ -85,6 +85,16 @@ void ExportFile::finish()
         fail(reason);
 }
 
+void ExportFile::closeIncomplete()
+{
+    m_buffer.clear();
+    if (m_file)
+        (void)m_file->close();
+    m_file.reset();
+    if (m_state == State::Open)
+        m_state = State::Failed;
+}
+
 void ExportFile::fail(const QString &reason)
 {
     m_state = State::Failed;

@@ -64,6 +64,10 @@ public:
     /// Writes every row, hands the file to the storage device, closes it and gives it the
     /// export file's name, replacing any file there.
     void finish();
+    /// Closes the file of an export that did not complete, as it stands: its rows stay in
+    /// the partial file, which never takes the export file's name. Rows not yet written are
+    /// dropped; the run has reported its failure, which a failing close does not change.
+    void closeIncomplete();
 
 private:
     [[noreturn]] void fail(const QString &reason);

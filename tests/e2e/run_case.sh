@@ -275,7 +275,7 @@ if [ -f "$case_dir/setup.sh" ]; then
 fi
 PARTIAL_FILE="$EXPORT_FILE.partial"
 LOCK_FILE="$(dirname "$EXPORT_FILE")/kestrunSettings.lock"
-earlier_export_digest() { sha256sum "$EXPORT_FILE" "$ACTIONS_FILE" "$PARTIAL_FILE" 2>&1; }
+earlier_export_digest() { sha256sum "$EXPORT_FILE" "$ACTIONS_FILE" "$PARTIAL_FILE" 2>&1 || true; }
 [ "$KEEPS_EARLIER_EXPORT" = 1 ] && earlier_export=$(earlier_export_digest)
 
 inputs_digest() {
