@@ -132,13 +132,14 @@ as_ordinary_user() {
     RUN_AS=(setpriv --reuid=nobody --regid="$(id -g nobody)" --clear-groups --)
 }
 
-# hold_open_without_delete_sharing FILE: another program holds FILE open for reading and
-# writing while the exporter runs. On Windows it lets others read and write the file but
-# not delete it (the Windows program kse_hold_file_open, named by KSE_HOLD_FILE_OPEN);
-# Linux has no such sharing, so a process merely keeps the file open there.
+# hold_open_without_delete_sharing FILE: on Windows another program holds FILE open for
+# reading and writing while the exporter runs, and lets others read and write the file but
+# not delete it (the Windows program kse_hold_file_open, named by KSE_HOLD_FILE_OPEN). Linux
+# has no such sharing: a file held open is deleted and replaced as any other.
 HOLDER_PID=
 HOLD_STOP=
 hold_open_without_delete_sharing() {
+    [ "$under_wine" = 1 ] || { echo "SKIPPED on Linux: files are not held against deletion"; exit 77; }
     hold_open "$1"
 }
 # hold_open_for_reading_only FILE: on Windows another program holds FILE open and lets
@@ -375,6 +376,13 @@ if [ "${UPDATE_GOLDEN:-0}" = 1 ]; then
                 cp "$actual/$file" "$case_dir/expected-windows/"
             fi
         done
+        # A case of Windows alone has no Linux output to differ from: all of it is expected/.
+        if [ ! -f "$case_dir/expected/status" ]; then
+            mkdir -p "$case_dir/expected"
+            mv "$case_dir/expected-windows"/* "$case_dir/expected/"
+            rmdir "$case_dir/expected-windows"
+            cp "$actual"/kestrunSettings.csv* "$case_dir/expected/" 2>/dev/null || true
+        fi
     else
         rm -rf "${case_dir:?}/expected"
         mkdir -p "$case_dir/expected"
