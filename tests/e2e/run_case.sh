@@ -25,7 +25,8 @@
 # the case's home/Desktop. The console output is compared after its Windows paths are
 # written back in the form above; stdout, stderr or status in expected-windows/ take the
 # place of those in expected/ where Windows rightly differs (the export file never does).
-# After every run that was not killed, the export folder's lock file must be gone.
+# After every run that was not killed, the export folder's lock file must be gone; on Linux
+# the export file of a run that completed is readable and writable by its owner alone.
 # A case that cannot be made under Wine ends with status 77 (skipped).
 set -euo pipefail
 exe=$(realpath "$1")
@@ -308,9 +309,15 @@ release_held_file
 # with that run.
 if [ "$(cat "$actual/status")" -le 128 ] && [ -e "$LOCK_FILE" ] && [ -z "$LOCK_HOLDER_PID" ]; then
     echo "FAIL: the lock file remains after the run: $LOCK_FILE"
-    failed_lock=1
+    failed_checks=1
 fi
 release_held_lock
+# The export file may hold passwords: on Linux a run's export is for its owner alone.
+if [ "$under_wine" != 1 ] && grep -q "^Done exporting" "$actual/stdout" && [ -f "$EXPORT_FILE" ] &&
+    [ "$(stat -c %a "$EXPORT_FILE")" != 600 ]; then
+    echo "FAIL: the export file's mode is $(stat -c %a "$EXPORT_FILE"), not 600"
+    failed_checks=1
+fi
 
 [ -f "$ACTIONS_FILE" ] && cp "$ACTIONS_FILE" "$actual/actionsRequired.txt"
 # The list holds what the console showed, paths included.
@@ -348,7 +355,7 @@ elif [ -f "$actual/stale-actionsRequired.txt" ] && [ -f "$actual/actionsRequired
 fi
 rm -f "$actual/stale-actionsRequired.txt"
 
-failed=$((${failed_stale:-0} | ${failed_lock:-0}))
+failed=$((${failed_stale:-0} | ${failed_checks:-0}))
 after=$(inputs_digest)
 if [ "$before" != "$after" ]; then
     echo "FAIL: the run changed its input files"
