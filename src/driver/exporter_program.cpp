@@ -52,15 +52,17 @@ struct EarlierExport {
         : exportFilePath(location.exportFilePath()),
           toDoListPath(location.actionsRequiredPath()),
           partialExportFilePath(ExportFile::partialPath(exportFilePath)),
-          groupsDumpPath(ExportLocation::besideExportFile(exportFilePath, ExportLocation::kGroupsDumpName)),
-          computersDumpPath(ExportLocation::besideExportFile(exportFilePath, ExportLocation::kComputersDumpName))
+          groupsDumpPath(
+              ExportLocation::besideExportFile(exportFilePath, ExportLocation::kGroupsDumpName)),
+          computersDumpPath(
+              ExportLocation::besideExportFile(exportFilePath, ExportLocation::kComputersDumpName))
     {
     }
 
     /// Deletes every file, silently: whether one was there, and whether it went, does not
-    /// matter. The export file is written from its start and takes the export file's name
-    /// only when complete, a list is written only at the end of a complete export, and the
-    /// dumps are written from their start.
+    /// matter. The export is written into its partial file from its start and takes the
+    /// export file's name only when complete, a list is written only at the end of a
+    /// complete export, and the dumps are written from their start.
     void remove() const
     {
         for (const QString *path : {&exportFilePath, &toDoListPath, &partialExportFilePath,
