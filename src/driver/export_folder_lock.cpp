@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QThread>
+#include <QtGlobal>
 
 using namespace Qt::StringLiterals;
 
@@ -11,6 +12,22 @@ namespace {
 /// again: a run that has just made it writes its process a moment later.
 constexpr int kReadAttempts = 10;
 constexpr int kReadPauseMs = 50;
+
+/// While it lives, Qt's own warnings are not printed: the lock file's class warns on
+/// standard error of what the run handles itself (a file system without file locks, a
+/// lock file it could not remove, a folder it could not write to), and the console is the
+/// program's to speak on.
+class QtWarningsSilenced {
+public:
+    QtWarningsSilenced() : m_previous(qInstallMessageHandler(ignore)) {}
+    QtWarningsSilenced(const QtWarningsSilenced &) = delete;
+    QtWarningsSilenced &operator=(const QtWarningsSilenced &) = delete;
+    ~QtWarningsSilenced() { qInstallMessageHandler(m_previous); }
+
+private:
+    static void ignore(QtMsgType, const QMessageLogContext &, const QString &) {}
+    QtMessageHandler m_previous;
+};
 
 } // namespace
 
@@ -22,6 +39,12 @@ ExportFolderLock::ExportFolderLock(const QString &exportFilePath)
     m_lockFile.setStaleLockTime(0);
 }
 
+ExportFolderLock::~ExportFolderLock()
+{
+    const QtWarningsSilenced silenced;
+    m_lockFile.unlock();
+}
+
 QString ExportFolderLock::folder() const
 {
     return QFileInfo(m_exportFilePath).absolutePath();
@@ -29,6 +52,7 @@ QString ExportFolderLock::folder() const
 
 ExportFolderLock::Outcome ExportFolderLock::take()
 {
+    const QtWarningsSilenced silenced;
     for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
         if (m_lockFile.tryLock(0))
             return Outcome::Taken;

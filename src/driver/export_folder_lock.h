@@ -19,6 +19,10 @@ public:
 
     /// The lock of the export folder of \a exportFilePath.
     explicit ExportFolderLock(const QString &exportFilePath);
+    ExportFolderLock(const ExportFolderLock &) = delete;
+    ExportFolderLock &operator=(const ExportFolderLock &) = delete;
+    /// Lets the lock go: its file is removed.
+    ~ExportFolderLock();
 
     Outcome take();
     qint64 holderProcessId() const { return m_holderProcessId; }

@@ -11,6 +11,17 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+QStringList g_qtMessages;
+
+void keepQtMessage(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    g_qtMessages += message;
+}
+
+} // namespace
+
 TEST(ExportFolderLock, RefusesWhileARunHoldsItAndTakesOverWhatNoRunHolds)
 {
     QTemporaryDir dir;
@@ -44,4 +55,24 @@ TEST(ExportFolderLock, RefusesWhileARunHoldsItAndTakesOverWhatNoRunHolds)
     EXPECT_EQ(beside.take(), ExportFolderLock::Outcome::NotMade);
     EXPECT_EQ(ExportFolderLock(dir.filePath(u"missing/kestrunSettings.csv"_s)).take(),
               ExportFolderLock::Outcome::NotMade);
+}
+
+TEST(ExportFolderLock, PrintsNothingOfItsOwn)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    g_qtMessages.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(keepQtMessage);
+    {
+        ExportFolderLock lock(dir.filePath(u"kestrunSettings.csv"_s));
+        ASSERT_EQ(lock.take(), ExportFolderLock::Outcome::Taken);
+        // A lock file that is gone when the run lets it go (someone deleted it, where the
+        // system lets them) is no news for the operator.
+        (void)QFile::remove(dir.filePath(u"kestrunSettings.lock"_s));
+    }
+    // Windows warns of a folder that is missing.
+    EXPECT_EQ(ExportFolderLock(dir.filePath(u"missing/kestrunSettings.csv"_s)).take(),
+              ExportFolderLock::Outcome::NotMade);
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(g_qtMessages, QStringList());
 }
