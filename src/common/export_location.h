@@ -18,11 +18,12 @@ public:
     /// without asking for the folder again, which would say once more that a desktop
     /// cannot be used.
     static QString besideExportFile(const QString &exportFilePath, const QString &fileName);
-    static const QString kExportFileName;
     static const QString kGroupsDumpName;
     static const QString kComputersDumpName;
-    static const QString kActionsRequiredName;
 
 private:
+    static const QString kExportFileName;
+    static const QString kActionsRequiredName;
+
     QString m_exportFolder;
 };

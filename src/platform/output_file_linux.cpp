@@ -88,7 +88,7 @@ private:
 };
 
 /// Hands the list of names of \a folder to the storage device, so that a name given just now
-/// survives a power cut.
+/// survives a power cut. The folder is synced and closed as a file is.
 bool syncFolder(const QString &folder, QString *error)
 {
     int fd;
@@ -99,14 +99,7 @@ bool syncFolder(const QString &folder, QString *error)
         *error = systemReason(errno);
         return false;
     }
-    // A file system that cannot sync a folder (EINVAL) keeps its names its own way.
-    const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
-    if (!synced)
-        *error = systemReason(errno);
-    const bool closed = ::close(fd) == 0;
-    if (synced && !closed)
-        *error = systemReason(errno);
-    return synced && closed;
+    return PosixOutputFile(fd).syncAndClose(error);
 }
 
 int openFlags(OutputFile::Mode mode)

@@ -1,7 +1,8 @@
 // hold_lock LOCK READY STOP [abandon]
 // Takes the lock file LOCK as a run of the exporter takes it, and writes its process id
-// into READY once it holds it. It lets the lock go and ends when STOP appears, or after two minutes. With "abandon"
-// it ends at once without letting the lock go, as a run that was killed leaves it.
+// into READY once it holds it. It lets the lock go and ends when STOP appears, or after two
+// minutes. With "abandon" it ends at once without letting the lock go, as a run that was
+// killed leaves it.
 #include <QCoreApplication>
 #include <QFile>
 #include <QLockFile>

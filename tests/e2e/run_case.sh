@@ -8,10 +8,11 @@
 #                   or install.from: a file naming such a folder relative to the case folder
 #   setup.sh        optional, sourced after laying out with ROOT set: changes one thing
 #                   (set_entry / remove_entry below edit a preference file; fill_disk_after,
-#                   fail_sync and fail_reading_after below make the export folder's disk fail,
-#                   kill_after kills the run; as_ordinary_user, hold_open_without_delete_sharing,
-#                   hold_lock and program_in are below too; KEEPS_EARLIER_EXPORT=1 says that the run must leave the
-#                   export file and list that setup.sh put on the desktop as they were)
+#                   fail_sync and fail_reading_after below make the export folder's disk
+#                   fail, kill_after kills the run; as_ordinary_user,
+#                   hold_open_without_delete_sharing, hold_lock and program_in are below
+#                   too; KEEPS_EARLIER_EXPORT=1 says that the run must leave the export
+#                   file and list that setup.sh put on the desktop as they were)
 #   args            optional: the program's arguments, one a line (none without the file)
 #   expected/       stdout, stderr, status and, when they are written, kestrunSettings.csv,
 #                   actionsRequired.txt (the list of settings to configure by hand) and
@@ -149,6 +150,19 @@ hold_open_for_reading_only() {
     [ "$under_wine" = 1 ] || { echo "SKIPPED on Linux: files are not held against writing"; exit 77; }
     hold_open "$1" read
 }
+# wait_until_ready READY PID LOG WHAT: waits until the helper program PID has made the
+# file READY; when it ends first or takes too long, the case fails with WHAT and its LOG.
+wait_until_ready() {
+    local tries=0
+    until [ -f "$1" ]; do
+        if ! kill -0 "$2" 2>/dev/null && [ ! -f "$1" ] || [ $((tries += 1)) -gt 600 ]; then
+            echo "FAIL: $4"
+            cat "$3"
+            exit 1
+        fi
+        sleep 0.05
+    done
+}
 # hold_open FILE [read]: the holding program, started in the background until the run ends.
 hold_open() {
     if [ "$under_wine" = 1 ]; then
@@ -159,15 +173,7 @@ hold_open() {
             "$(windows_path "$ready")" "$(windows_path "$HOLD_STOP")" ${2:+"$2"} \
             </dev/null >"$ROOT/holder.log" 2>&1 &
         HOLDER_PID=$!
-        local tries=0
-        until [ -f "$ready" ]; do
-            if ! kill -0 "$HOLDER_PID" 2>/dev/null || [ $((tries += 1)) -gt 600 ]; then
-                echo "FAIL: the file $1 could not be held open"
-                cat "$ROOT/holder.log"
-                exit 1
-            fi
-            sleep 0.05
-        done
+        wait_until_ready "$ready" "$HOLDER_PID" "$ROOT/holder.log" "the file $1 could not be held open"
     else
         sleep 600 3<>"$1" </dev/null >/dev/null 2>&1 &
         HOLDER_PID=$!
@@ -201,18 +207,11 @@ hold_lock() {
             "$(windows_path "$ready")" "$(windows_path "$stop")" ${1:+"$1"} \
             </dev/null >"$ROOT/lock-holder.log" 2>&1 &
     else
-        "$KSE_HOLD_LOCK" "$lock" "$ready" "$stop" ${1:+"$1"} </dev/null >"$ROOT/lock-holder.log" 2>&1 &
+        "$KSE_HOLD_LOCK" "$lock" "$ready" "$stop" ${1:+"$1"} \
+            </dev/null >"$ROOT/lock-holder.log" 2>&1 &
     fi
     LOCK_HOLDER_PID=$!
-    local tries=0
-    until [ -f "$ready" ]; do
-        if ! kill -0 "$LOCK_HOLDER_PID" 2>/dev/null && [ ! -f "$ready" ] || [ $((tries += 1)) -gt 600 ]; then
-            echo "FAIL: the lock could not be held"
-            cat "$ROOT/lock-holder.log"
-            exit 1
-        fi
-        sleep 0.05
-    done
+    wait_until_ready "$ready" "$LOCK_HOLDER_PID" "$ROOT/lock-holder.log" "the lock could not be held"
     LOCK_HOLDER_ID=$(cat "$ready")
     if [ -n "${1:-}" ]; then
         wait "$LOCK_HOLDER_PID" || true
