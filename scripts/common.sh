@@ -30,6 +30,9 @@ configure_and_build() {
     cmake --build "$build_dir" --parallel "$(nproc)"
 }
 
+# What the layout check needs: Debian's clang-format, whose version fixes the layout.
+KSE_FORMAT_PACKAGES=(clang-format)
+
 # What the fuzz targets need beyond the build packages: clang and its libFuzzer runtime.
 KSE_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
