@@ -17,10 +17,10 @@ using CsvValue = std::optional<QByteArray>;
 using CsvRow = QList<CsvValue>;
 
 enum class Quoting {
-    AsDumped,     ///< quoted when empty or holding a control byte, quote, apostrophe,
-                  ///< comma, DEL or a byte of 0x80 and above
-    WhenNeeded,   ///< quoted only when holding a comma, a double quote or a line break
-    Always,       ///< every value quoted
+    AsDumped,   ///< quoted when empty or holding a control byte, quote, apostrophe,
+                ///< comma, DEL or a byte of 0x80 and above
+    WhenNeeded, ///< quoted only when holding a comma, a double quote or a line break
+    Always,     ///< every value quoted
 };
 
 inline bool needsDumpQuotes(const QByteArray &value)
@@ -42,16 +42,12 @@ inline QByteArray quotedField(const CsvValue &value, Quoting quoting)
         return {};
     bool quote = false;
     switch (quoting) {
-    case Quoting::AsDumped:
-        quote = needsDumpQuotes(*value);
-        break;
+    case Quoting::AsDumped: quote = needsDumpQuotes(*value); break;
     case Quoting::WhenNeeded:
         quote = value->contains(',') || value->contains('"') || value->contains('\r')
             || value->contains('\n');
         break;
-    case Quoting::Always:
-        quote = true;
-        break;
+    case Quoting::Always: quote = true; break;
     }
     if (!quote)
         return *value;

@@ -33,13 +33,14 @@ void checkTokens(const QString &line)
     while (const std::optional<QStringView> token = tokenizer.nextToken())
         tokens.append(token->toString());
     if (tokens != fields)
-        Fuzz::fail("nextToken hands out the fields in order", shownFields(fields), shownFields(tokens));
+        Fuzz::fail("nextToken hands out the fields in order", shownFields(fields),
+                   shownFields(tokens));
     Fuzz::check(!tokenizer.nextToken() && !tokenizer.nextToken(),
                 "nextToken stays at the end once past the last field");
 
     if (fields.size() > line.count(u',') + 1)
-        Fuzz::fail("no more fields than commas plus one",
-                   QByteArray::number(line.count(u',') + 1), QByteArray::number(fields.size()));
+        Fuzz::fail("no more fields than commas plus one", QByteArray::number(line.count(u',') + 1),
+                   QByteArray::number(fields.size()));
 
     // Without quotes a line is its fields joined by commas (a trailing empty field dropped).
     if (!line.contains(u'"')) {
@@ -58,7 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QStringList textFields = CsvTokenizer(QString::fromLatin1(bytes)).fields();
     const QStringList byteFields = Latin1CsvTokenizer(QLatin1StringView(bytes)).fields();
     if (byteFields != textFields)
-        Fuzz::fail("Latin-1 bytes split as their text does", shownFields(textFields), shownFields(byteFields));
+        Fuzz::fail("Latin-1 bytes split as their text does", shownFields(textFields),
+                   shownFields(byteFields));
 
     // The same bytes read as values: the line written from them splits back into them.
     FuzzedDataProvider provider(data, size);
@@ -71,7 +73,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QStringList fields = CsvTokenizer(line).fields();
     if (fields != expected)
         Fuzz::fail("a written line splits into its values",
-                   Fuzz::shown(line) + "\n  fields:   " + shownFields(expected), shownFields(fields));
+                   Fuzz::shown(line) + "\n  fields:   " + shownFields(expected),
+                   shownFields(fields));
     checkTokens(line);
     return 0;
 }

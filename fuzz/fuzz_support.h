@@ -28,7 +28,8 @@ inline QString scratchPath(const QString &fileName)
 inline void writeScratchFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        || file.write(bytes) != bytes.size()) {
         std::fprintf(stderr, "cannot write the scratch file %s\n", qPrintable(path));
         std::exit(2);
     }

@@ -22,10 +22,9 @@ namespace {
 // Windows-1252 bytes 0x80-0x9F as characters; the five undefined bytes stand for the
 // control characters of the same number.
 constexpr std::array<char16_t, 32> kHighRange = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
 QString fromWindows1252(const QByteArray &bytes)
@@ -148,8 +147,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     // Every section and key the file names, the language sections and a few that the
     // file most likely lacks.
-    QByteArrayList sections = {"English", "Espa\xF1ol", "Fran\xE7"
-                               "ais", "Rule 1", "", "no such section"};
+    QByteArrayList sections = {"English",
+                               "Espa\xF1ol",
+                               "Fran\xE7"
+                               "ais",
+                               "Rule 1",
+                               "",
+                               "no such section"};
     QByteArrayList keys = {"LCL_WARN_DISPLAY_1", "", "no such key"};
     // Bounded, so that a file of many short lines does not make each run quadratic.
     constexpr qsizetype kMaxNames = 24;
@@ -176,7 +180,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArray &key = keys.back();
     if (IniFile::readSection(path, section) != IniFile::readSection(contents, section))
         Fuzz::fail("readSection of a file agrees with its bytes");
-    if (IniFile::readString(path, section, key, "d") != IniFile::readString(contents, section, key, "d"))
+    if (IniFile::readString(path, section, key, "d")
+        != IniFile::readString(contents, section, key, "d"))
         Fuzz::fail("readString of a file agrees with its bytes");
     // The file read once and indexed answers every lookup as its bytes do.
     const IniFile::IndexedFile indexed(path);

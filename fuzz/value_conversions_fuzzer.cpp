@@ -109,12 +109,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // The value ends at the first zero byte; the label, when there is one, follows it.
     const qsizetype zero = bytes.indexOf('\0');
     const QString value = zero < 0 ? text : QString::fromUtf8(bytes.first(zero));
-    const QString label = zero < 0 ? u"Usage Policy URL"_s : QString::fromUtf8(bytes.sliced(zero + 1));
+    const QString label =
+        zero < 0 ? u"Usage Policy URL"_s : QString::fromUtf8(bytes.sliced(zero + 1));
     checkLocalFileFilter(value, label);
 
     // Leading integers: the text up to its first character outside ASCII reads as atoi.
-    const qsizetype nonAscii = std::find_if(bytes.begin(), bytes.end(),
-                                            [](char c) { return static_cast<unsigned char>(c) >= 0x80; })
+    const qsizetype nonAscii =
+        std::find_if(bytes.begin(), bytes.end(),
+                     [](char c) { return static_cast<unsigned char>(c) >= 0x80; })
         - bytes.begin();
     const QByteArray ascii = bytes.first(nonAscii);
     const int expected = referenceLeadingInteger(ascii);

@@ -101,9 +101,8 @@ QString preferencesFileNotValid(const QString &path, const QString &readerMessag
                                 qint64 column)
 {
     return u"Reason: '"_s + shown(path) + u"' is not a valid preference file: "_s
-        + withoutFullStop(readerMessage)
-        + u" (line "_s + QString::number(line) + u", column "_s + QString::number(column)
-        + u")."_s;
+        + withoutFullStop(readerMessage) + u" (line "_s + QString::number(line) + u", column "_s
+        + QString::number(column) + u")."_s;
 }
 
 QString preferenceStageFailed()
@@ -257,14 +256,14 @@ QString exportSummary(qint64 branchSettings, qint64 commentedBranchSettings, qin
 
 QString toDoListWritten(qsizetype items, const QString &path)
 {
-    return u"Settings to configure by hand in the Nimbrel Web Console: "_s
-        + QString::number(items) + u", listed in '"_s + shown(path) + u"'."_s;
+    return u"Settings to configure by hand in the Nimbrel Web Console: "_s + QString::number(items)
+        + u", listed in '"_s + shown(path) + u"'."_s;
 }
 
 QString toDoListNotWritten(const QString &path, const QString &systemReason)
 {
-    return u"WARNING: Could not write the list of settings to configure by hand '"_s
-        + shown(path) + u"': "_s + withoutFullStop(systemReason)
+    return u"WARNING: Could not write the list of settings to configure by hand '"_s + shown(path)
+        + u"': "_s + withoutFullStop(systemReason)
         + u". They are the lines above that begin with ACTION REQUIRED."_s;
 }
 

@@ -69,17 +69,21 @@ bool exportDatabaseSettings(InstallationPaths &paths, ExportLocation &location,
 {
     // The computers are exported even when the groups were not; they are then all ungrouped.
     // The groups dump is gone before the computers table is dumped.
-    const bool groupsExported = exportTable(paths, file, {
-        .name = u"Pools"_s,
-        .dumpPath = location.groupsDumpPath(),
-        .exportRows = [&] { return exportGroupSettings(location, messages, file, groupNames); },
-        .rowsNotWritten = Messages::groupDataNotWritten,
-    });
-    const bool computersExported = exportTable(paths, file, {
-        .name = u"Equipment"_s,
-        .dumpPath = location.computersDumpPath(),
-        .exportRows = [&] { return exportReservableComputers(location, file, groupNames); },
-        .rowsNotWritten = Messages::computerDataNotWritten,
-    });
+    const bool groupsExported = exportTable(
+        paths, file,
+        {
+            .name = u"Pools"_s,
+            .dumpPath = location.groupsDumpPath(),
+            .exportRows = [&] { return exportGroupSettings(location, messages, file, groupNames); },
+            .rowsNotWritten = Messages::groupDataNotWritten,
+        });
+    const bool computersExported = exportTable(
+        paths, file,
+        {
+            .name = u"Equipment"_s,
+            .dumpPath = location.computersDumpPath(),
+            .exportRows = [&] { return exportReservableComputers(location, file, groupNames); },
+            .rowsNotWritten = Messages::computerDataNotWritten,
+        });
     return groupsExported && computersExported;
 }

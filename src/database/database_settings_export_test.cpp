@@ -59,14 +59,16 @@ DatabaseStageRun runDatabaseStage(TemporaryInstallation &installation)
     RunReport report;
     ExportFile file(report);
     try {
-        run.exported = exportDatabaseSettings(paths, location, installation.messages(), file, groupNames);
+        run.exported =
+            exportDatabaseSettings(paths, location, installation.messages(), file, groupNames);
     } catch (const std::runtime_error &error) {
         run.error = QString::fromStdString(error.what());
     }
     file.flush();
     run.out = console.out();
     run.err = console.err();
-    run.exportFile = readTestFile(ExportFile::partialPath(installation.exportFilePath())).toStdString();
+    run.exportFile =
+        readTestFile(ExportFile::partialPath(installation.exportFilePath())).toStdString();
     run.counts = report.rowCounts();
     return run;
 }
@@ -78,28 +80,35 @@ TEST(DatabaseSettingsExport, ExportsGroupsThenComputersAndLeavesNoDump)
     TemporaryInstallation installation;
     createDatabase(installation.databasePath(),
                    poolsTable() + kEquipmentTable
-                   + "INSERT INTO Pools(c0,c1,c2,c11) VALUES(3,'Teens, Room 2',255,0);"
-                   "INSERT INTO Pools(c0,c1,c11,c23,c26)"
-                   " VALUES(4,'Quiet',8,1,'C:\\start.exe'||char(13,10)||'second');"
-                   "INSERT INTO Equipment VALUES(1,'PC-01','Desk','Floor 1',0,NULL,3);"
-                   "INSERT INTO Equipment VALUES(2,'PC-02',NULL,NULL,6,NULL,99);");
+                       + "INSERT INTO Pools(c0,c1,c2,c11) VALUES(3,'Teens, Room 2',255,0);"
+                         "INSERT INTO Pools(c0,c1,c11,c23,c26)"
+                         " VALUES(4,'Quiet',8,1,'C:\\start.exe'||char(13,10)||'second');"
+                         "INSERT INTO Equipment VALUES(1,'PC-01','Desk','Floor 1',0,NULL,3);"
+                         "INSERT INTO Equipment VALUES(2,'PC-02',NULL,NULL,6,NULL,99);");
     const DatabaseStageRun run = runDatabaseStage(installation);
     EXPECT_TRUE(run.exported);
     EXPECT_EQ(run.out, QString());
     EXPECT_EQ(run.err, QString());
-    EXPECT_EQ(run.exportFile,
-              "Group^~%\"Teens, Room 2\"\r\n"
-              "GroupSetting^~%\"Teens, Room 2\"^~%ReservableComputerSettings.customGroupTextColor^~%\"#FF0000\"\r\n"
-              "GroupSetting^~%\"Teens, Room 2\"^~%ReservableComputerSettings.customGroupBoxColor^~%\"\"\r\n"
-              "Group^~%\"Quiet\"\r\n"
-              "GroupSetting^~%\"Quiet\"^~%ReservableComputerSettings.customGroupTextColor^~%\"\"\r\n"
-              "GroupSetting^~%\"Quiet\"^~%ReservableComputerSettings.customGroupBoxColor^~%\"\"\r\n"
-              "GroupSetting^~%\"Quiet\"^~%ReservableComputerSettings.sessionStartPrograms^~%[\"C:\\start.exe\"]\r\n"
-              "GroupSetting^~%\"Quiet\"^~%ReservableComputerSettings.sessionStartPrograms^~%[\"second\"]\r\n"
-              "Computer^~%\"PC-01\"^~%\"Desk\"^~%\"Floor 1\"^~%\"Teens, Room 2\"^~%\"\"\r\n"
-              "Computer^~%\"PC-02\"^~%\"\"^~%\"\"^~%\"KESTRUN UNGROUPED\"^~%\"MANUALLY_OUT_OF_SERVICE\"\r\n"
-              "Group^~%\"KESTRUN UNGROUPED\"\r\n");
-    EXPECT_EQ(QDir(installation.exportFolder()).entryList(QDir::Files), QStringList{u"kestrunSettings.csv.partial"_s});
+    EXPECT_EQ(
+        run.exportFile,
+        "Group^~%\"Teens, Room 2\"\r\n"
+        "GroupSetting^~%\"Teens, Room "
+        "2\"^~%ReservableComputerSettings.customGroupTextColor^~%\"#FF0000\"\r\n"
+        "GroupSetting^~%\"Teens, Room "
+        "2\"^~%ReservableComputerSettings.customGroupBoxColor^~%\"\"\r\n"
+        "Group^~%\"Quiet\"\r\n"
+        "GroupSetting^~%\"Quiet\"^~%ReservableComputerSettings.customGroupTextColor^~%\"\"\r\n"
+        "GroupSetting^~%\"Quiet\"^~%ReservableComputerSettings.customGroupBoxColor^~%\"\"\r\n"
+        "GroupSetting^~%\"Quiet\"^~%ReservableComputerSettings.sessionStartPrograms^~%[\"C:\\start."
+        "exe\"]\r\n"
+        "GroupSetting^~%\"Quiet\"^~%ReservableComputerSettings.sessionStartPrograms^~%[\"second\"]"
+        "\r\n"
+        "Computer^~%\"PC-01\"^~%\"Desk\"^~%\"Floor 1\"^~%\"Teens, Room 2\"^~%\"\"\r\n"
+        "Computer^~%\"PC-02\"^~%\"\"^~%\"\"^~%\"KESTRUN "
+        "UNGROUPED\"^~%\"MANUALLY_OUT_OF_SERVICE\"\r\n"
+        "Group^~%\"KESTRUN UNGROUPED\"\r\n");
+    EXPECT_EQ(QDir(installation.exportFolder()).entryList(QDir::Files),
+              QStringList{u"kestrunSettings.csv.partial"_s});
     // The ungrouped pool's group row is not one of the groups.
     EXPECT_EQ(run.counts.groups, 2);
     EXPECT_EQ(run.counts.groupSettings, 6);
@@ -124,16 +133,18 @@ TEST(DatabaseSettingsExport, TriesBothTablesAndFailsWhenEitherCannotBeExported)
          u"Failed to open groupsDump.csv\n"
          u"Failed to write group data to export file: %1groupsDump.csv\n"
          u"Failed to open resComputersDump.csv\n"
-         u"Failed to write reservable computer data to export file: %1resComputersDump.csv\n"_s, ""},
-        {"no groups table", kEquipmentTable + "INSERT INTO Equipment VALUES(1,'PC-01','','',0,NULL,3);",
-         true, 1,
+         u"Failed to write reservable computer data to export file: %1resComputersDump.csv\n"_s,
+         ""},
+        {"no groups table",
+         kEquipmentTable + "INSERT INTO Equipment VALUES(1,'PC-01','','',0,NULL,3);", true, 1,
          u"Failed to open groupsDump.csv\n"
          u"Failed to write group data to export file: %1groupsDump.csv\n"_s,
          "Computer^~%\"PC-01\"^~%\"\"^~%\"\"^~%\"KESTRUN UNGROUPED\"^~%\"\"\r\n"
          "Group^~%\"KESTRUN UNGROUPED\"\r\n"},
         {"export file cannot be opened", poolsTable() + kEquipmentTable + rows, false, 0,
          u"Failed to write group data to export file: %1groupsDump.csv\n"
-         u"Failed to write reservable computer data to export file: %1resComputersDump.csv\n"_s, ""},
+         u"Failed to write reservable computer data to export file: %1resComputersDump.csv\n"_s,
+         ""},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -159,15 +170,18 @@ TEST(DatabaseSettingsExport, RefusedGroupNameEndsTheStageAndRemovesTheDump)
     TemporaryInstallation installation;
     createDatabase(installation.databasePath(),
                    poolsTable() + kEquipmentTable
-                   + "INSERT INTO Pools(c0,c1) VALUES(3,'Teens');"
-                   "INSERT INTO Pools(c0,c1) VALUES(4,'Bad^~%Name');"
-                   "INSERT INTO Equipment VALUES(1,'PC-01','','',0,NULL,3);");
+                       + "INSERT INTO Pools(c0,c1) VALUES(3,'Teens');"
+                         "INSERT INTO Pools(c0,c1) VALUES(4,'Bad^~%Name');"
+                         "INSERT INTO Equipment VALUES(1,'PC-01','','',0,NULL,3);");
     const DatabaseStageRun run = runDatabaseStage(installation);
-    EXPECT_EQ(run.error, u"ERROR: This value is invalid for this export tool: 'Bad^~%Name'. Please "
-                         u"manually configure the Nimbrel Reservation Service setting: 'Group Setting'"_s);
-    EXPECT_EQ(run.exportFile,
-              "Group^~%\"Teens\"\r\n"
-              "GroupSetting^~%\"Teens\"^~%ReservableComputerSettings.customGroupTextColor^~%\"\"\r\n"
-              "GroupSetting^~%\"Teens\"^~%ReservableComputerSettings.customGroupBoxColor^~%\"\"\r\n");
-    EXPECT_EQ(QDir(installation.exportFolder()).entryList(QDir::Files), QStringList{u"kestrunSettings.csv.partial"_s});
+    EXPECT_EQ(run.error,
+              u"ERROR: This value is invalid for this export tool: 'Bad^~%Name'. Please "
+              u"manually configure the Nimbrel Reservation Service setting: 'Group Setting'"_s);
+    EXPECT_EQ(
+        run.exportFile,
+        "Group^~%\"Teens\"\r\n"
+        "GroupSetting^~%\"Teens\"^~%ReservableComputerSettings.customGroupTextColor^~%\"\"\r\n"
+        "GroupSetting^~%\"Teens\"^~%ReservableComputerSettings.customGroupBoxColor^~%\"\"\r\n");
+    EXPECT_EQ(QDir(installation.exportFolder()).entryList(QDir::Files),
+              QStringList{u"kestrunSettings.csv.partial"_s});
 }

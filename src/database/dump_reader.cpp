@@ -24,7 +24,8 @@ qsizetype indexOfLineFeed(QByteArrayView text, qsizetype from)
 {
     if (from >= text.size())
         return -1;
-    const void *found = std::memchr(text.data() + from, '\n', static_cast<size_t>(text.size() - from));
+    const void *found =
+        std::memchr(text.data() + from, '\n', static_cast<size_t>(text.size() - from));
     return found == nullptr ? -1 : static_cast<const char *>(found) - text.data();
 }
 

@@ -34,10 +34,16 @@ TEST(DumpReader, SplitsRecordsAndKeepsQuotedLineBreaks)
         QByteArray dump;
         QList<QStringList> expected;
     } cases[] = {
-        {"CR LF", "3,\"Teens, Room 2\",7\r\n4,b\r\n", {{u"3"_s, u"Teens, Room 2"_s, u"7"_s}, {u"4"_s, u"b"_s}}},
-        {"LF", "3,\"Teens, Room 2\",7\n4,b\n", {{u"3"_s, u"Teens, Room 2"_s, u"7"_s}, {u"4"_s, u"b"_s}}},
+        {"CR LF",
+         "3,\"Teens, Room 2\",7\r\n4,b\r\n",
+         {{u"3"_s, u"Teens, Room 2"_s, u"7"_s}, {u"4"_s, u"b"_s}}},
+        {"LF",
+         "3,\"Teens, Room 2\",7\n4,b\n",
+         {{u"3"_s, u"Teens, Room 2"_s, u"7"_s}, {u"4"_s, u"b"_s}}},
         {"doubled quotes", "\"say \"\"hi\"\"\",z\r\n", {{u"say \"hi\""_s, u"z"_s}}},
-        {"quoted CR LF", "1,\"two\r\nlines\",x\r\n2\r\n", {{u"1"_s, u"two\r\nlines"_s, u"x"_s}, {u"2"_s}}},
+        {"quoted CR LF",
+         "1,\"two\r\nlines\",x\r\n2\r\n",
+         {{u"1"_s, u"two\r\nlines"_s, u"x"_s}, {u"2"_s}}},
         {"quoted LF", "1,\"a\n\nb\"\n2\n", {{u"1"_s, u"a\n\nb"_s}, {u"2"_s}}},
         {"doubled quote before a break", "\"a\"\"\r\nb\",c\r\n", {{u"a\"\r\nb"_s, u"c"_s}}},
         {"closing quote at line end", "\"a\"\r\n\"b\"\r\n", {{u"a"_s}, {u"b"_s}}},

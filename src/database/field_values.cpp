@@ -16,7 +16,8 @@ std::optional<int> strictInteger(Field field)
     if (!field)
         return std::nullopt;
     const std::optional<qint64> value = leadingDecimal(*field);
-    if (!value || *value < std::numeric_limits<int>::min() || *value > std::numeric_limits<int>::max())
+    if (!value || *value < std::numeric_limits<int>::min()
+        || *value > std::numeric_limits<int>::max())
         return std::nullopt;
     return static_cast<int>(*value);
 }

@@ -52,9 +52,10 @@ TEST(GroupPreferencesExporter, SaysOnEveryRowThatANameBeyondLatin1WasReplaced)
               QByteArrayLiteral("Group^~%\"Caf\xE9 ?\"\r\n"
                                 "GroupSetting^~%\"Caf\xE9 ?\"^~%RCS.hideEnabled^~%true\r\n"
                                 "GroupSetting^~%\"Caf\xE9 ?\"^~%RS.minutes^~%5\r\n"));
-    const QString line = u"ACTION REQUIRED: This value has characters that the export file cannot "
-                         u"hold; they were written as '?': 'Caf\u00e9 ?'. Please manually configure "
-                         u"the Nimbrel Reservation Service setting: 'Group Setting'\n"_s;
+    const QString line =
+        u"ACTION REQUIRED: This value has characters that the export file cannot "
+        u"hold; they were written as '?': 'Caf\u00e9 ?'. Please manually configure "
+        u"the Nimbrel Reservation Service setting: 'Group Setting'\n"_s;
     EXPECT_EQ(console.out(), line + line + line);
     EXPECT_EQ(report.actionItems().size(), 3);
 }

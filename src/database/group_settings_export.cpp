@@ -21,8 +21,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-using FieldValues::Field;
 using FieldValues::equals;
+using FieldValues::Field;
 using FieldValues::integer;
 using FieldValues::text;
 
@@ -46,26 +46,26 @@ struct DayColumns {
 
 /// The columns of one record of the groups dump that the export uses, as read.
 struct GroupRecord {
-    Field number;                          // 0
-    Field name;                            // 1
-    Field textColor;                       // 2
-    Field boxColor;                        // 3
-    Field reservationLength;               // 4, in blocks
-    Field atClient;                        // 5, strict integer
-    Field extraTime;                       // 6, "0" for none, else the increment in blocks
-    Field extraTimeMaximum;                // 7, in minutes
-    Field hide;                            // 8
-    Field dailyQuota;                      // 9, "0" means the quota applies
-    Field validIdRequired;                 // 10, strict integer
-    Field mask;                            // 11
-    Field warningsInUse;                   // 13
+    Field number;                           // 0
+    Field name;                             // 1
+    Field textColor;                        // 2
+    Field boxColor;                         // 3
+    Field reservationLength;                // 4, in blocks
+    Field atClient;                         // 5, strict integer
+    Field extraTime;                        // 6, "0" for none, else the increment in blocks
+    Field extraTimeMaximum;                 // 7, in minutes
+    Field hide;                             // 8
+    Field dailyQuota;                       // 9, "0" means the quota applies
+    Field validIdRequired;                  // 10, strict integer
+    Field mask;                             // 11
+    Field warningsInUse;                    // 13
     std::array<WarningColumns, 3> warnings; // 14 to 22
-    Field startProgramCount;               // 23
-    std::array<Field, 5> startPrograms;    // 26, 30, 34, 38, 42
-    std::array<DayColumns, 7> days;        // 44 to 57, Sunday first
-    Field filtering;                       // 58
-    Field filteringChoice;                 // 59
-    Field concurrentReservations;          // 61, taken only for a group with its own rules
+    Field startProgramCount;                // 23
+    std::array<Field, 5> startPrograms;     // 26, 30, 34, 38, 42
+    std::array<DayColumns, 7> days;         // 44 to 57, Sunday first
+    Field filtering;                        // 58
+    Field filteringChoice;                  // 59
+    Field concurrentReservations;           // 61, taken only for a group with its own rules
 };
 
 /// Takes the columns of one record in their order.
@@ -142,19 +142,22 @@ void writeWarning(GroupPreferencesExporter &exporter, LocalizedMessages &message
 {
     const WarningColumns &warning = group.warnings[size_t(number - 1)];
     const int minutes = integer(warning.minutes);
-    writeEndOfSessionWarning(exporter, messages, number, {
-        .isInUse = integer(group.warningsInUse) >= number && minutes >= 1,
-        .minutesBeforeEnd = minutes,
-        .programPath = text(warning.program),
-        .actions = integer(warning.actions),
-        .messageKey = warningMessageKey(FieldValues::textView(group.number), number),
-    });
+    writeEndOfSessionWarning(
+        exporter, messages, number,
+        {
+            .isInUse = integer(group.warningsInUse) >= number && minutes >= 1,
+            .minutesBeforeEnd = minutes,
+            .programPath = text(warning.program),
+            .actions = integer(warning.actions),
+            .messageKey = warningMessageKey(FieldValues::textView(group.number), number),
+        });
 }
 
 /// The day's opening and closing rows, opening first.
 void writeDayHours(GroupPreferencesExporter &exporter, const GroupRecord &group, size_t day)
 {
-    writeLibraryHoursOfDay(exporter, day, integer(group.days[day].opening), integer(group.days[day].closing), HoursOrder::OpeningFirst);
+    writeLibraryHoursOfDay(exporter, day, integer(group.days[day].opening),
+                           integer(group.days[day].closing), HoursOrder::OpeningFirst);
 }
 
 /// The setting rows of one group, in the order of the group mapping. Every value is
@@ -171,25 +174,33 @@ void writeGroupSettings(GroupPreferencesExporter &exporter, LocalizedMessages &m
     const int filteringChoice = integer(group.filteringChoice);
 
     // Colours, whatever the mask says.
-    exporter.writeString(convertColor(text(group.textColor)), kReservableComputerSettings, u"customGroupTextColor"_s);
-    exporter.writeString(convertColor(text(group.boxColor)),  kReservableComputerSettings, u"customGroupBoxColor"_s);
+    exporter.writeString(convertColor(text(group.textColor)), kReservableComputerSettings,
+                         u"customGroupTextColor"_s);
+    exporter.writeString(convertColor(text(group.boxColor)), kReservableComputerSettings,
+                         u"customGroupBoxColor"_s);
 
     // Reservation length, extra time and hiding.
     if (mask & kOwnReservationLength) {
-        exporter.writeInt(blocksToMinutes(text(group.reservationLength)), kReservationSettings, u"reservationDuration"_s);
-        exporter.writeBool(hasExtraTime,                                   kReservableComputerSettings,    u"extraTimeEnabled"_s);
+        exporter.writeInt(blocksToMinutes(text(group.reservationLength)), kReservationSettings,
+                          u"reservationDuration"_s);
+        exporter.writeBool(hasExtraTime, kReservableComputerSettings, u"extraTimeEnabled"_s);
         if (hasExtraTime) {
-            exporter.writeInt(blocksToMinutes(text(group.extraTime)),      kReservableComputerSettings,    u"extraTimeIncrementInMinutes"_s);
-            exporter.writeInt(extraTimeMaximumMinutes(extraTimeMaximum),   kReservableComputerSettings,    u"extraTimeMaxInMinutes"_s);
+            exporter.writeInt(blocksToMinutes(text(group.extraTime)), kReservableComputerSettings,
+                              u"extraTimeIncrementInMinutes"_s);
+            exporter.writeInt(extraTimeMaximumMinutes(extraTimeMaximum),
+                              kReservableComputerSettings, u"extraTimeMaxInMinutes"_s);
         }
-        exporter.writeBool(integer(group.hide) != 0,                       kReservableComputerSettings,    u"hideEnabled"_s);
+        exporter.writeBool(integer(group.hide) != 0, kReservableComputerSettings, u"hideEnabled"_s);
     }
 
     // At-client reservations, daily quota and valid ID.
     if (mask & kOwnReservationRules) {
-        exporter.writeBool(strictInteger(group.atClient, 5, name) != 0,         kReservableComputerSettings,    u"atClientEnabled"_s);
-        exporter.writeBool(equals(group.dailyQuota, "0"_L1),                    kReservationSettings, u"totalMinutesPerDayQuotaEnabled"_s);
-        exporter.writeBool(strictInteger(group.validIdRequired, 10, name) != 0, kReservationSettings, u"authenticationValidIdRequired"_s);
+        exporter.writeBool(strictInteger(group.atClient, 5, name) != 0, kReservableComputerSettings,
+                           u"atClientEnabled"_s);
+        exporter.writeBool(equals(group.dailyQuota, "0"_L1), kReservationSettings,
+                           u"totalMinutesPerDayQuotaEnabled"_s);
+        exporter.writeBool(strictInteger(group.validIdRequired, 10, name) != 0,
+                           kReservationSettings, u"authenticationValidIdRequired"_s);
     }
 
     // End-of-session warnings.
@@ -201,15 +212,20 @@ void writeGroupSettings(GroupPreferencesExporter &exporter, LocalizedMessages &m
 
     // Session start programs: one row even without programs, at most five.
     if (mask & kOwnStartPrograms) {
-        exporter.writeList(startProgramCount < 1 ? QString() : text(group.startPrograms[0]), kReservableComputerSettings, u"sessionStartPrograms"_s);
+        exporter.writeList(startProgramCount < 1 ? QString() : text(group.startPrograms[0]),
+                           kReservableComputerSettings, u"sessionStartPrograms"_s);
         if (startProgramCount > 1)
-            exporter.writeList(text(group.startPrograms[1]), kReservableComputerSettings, u"sessionStartPrograms"_s);
+            exporter.writeList(text(group.startPrograms[1]), kReservableComputerSettings,
+                               u"sessionStartPrograms"_s);
         if (startProgramCount > 2)
-            exporter.writeList(text(group.startPrograms[2]), kReservableComputerSettings, u"sessionStartPrograms"_s);
+            exporter.writeList(text(group.startPrograms[2]), kReservableComputerSettings,
+                               u"sessionStartPrograms"_s);
         if (startProgramCount > 3)
-            exporter.writeList(text(group.startPrograms[3]), kReservableComputerSettings, u"sessionStartPrograms"_s);
+            exporter.writeList(text(group.startPrograms[3]), kReservableComputerSettings,
+                               u"sessionStartPrograms"_s);
         if (startProgramCount > 4)
-            exporter.writeList(text(group.startPrograms[4]), kReservableComputerSettings, u"sessionStartPrograms"_s);
+            exporter.writeList(text(group.startPrograms[4]), kReservableComputerSettings,
+                               u"sessionStartPrograms"_s);
     }
 
     // Weekly library hours, Sunday first.
@@ -227,16 +243,20 @@ void writeGroupSettings(GroupPreferencesExporter &exporter, LocalizedMessages &m
     if (filtering > 0) {
         exporter.writeBool(true, kReservableComputerSettings, u"internetFilteringEnabled"_s);
         if (filteringChoice == 0)
-            exporter.writeString(u"FILTERED"_s,    kReservableComputerSettings, u"defaultInternetFiltering"_s);
+            exporter.writeString(u"FILTERED"_s, kReservableComputerSettings,
+                                 u"defaultInternetFiltering"_s);
         if (filteringChoice == 1)
-            exporter.writeString(u"FULL_ACCESS"_s, kReservableComputerSettings, u"defaultInternetFiltering"_s);
+            exporter.writeString(u"FULL_ACCESS"_s, kReservableComputerSettings,
+                                 u"defaultInternetFiltering"_s);
         if (filteringChoice == 2)
-            exporter.writeBool(true,               kReservableComputerSettings, u"allowPatronInternetFilterChoiceEnabled"_s);
+            exporter.writeBool(true, kReservableComputerSettings,
+                               u"allowPatronInternetFilterChoiceEnabled"_s);
     }
 
     // Concurrent reservations, with the other reservation rules.
     if (mask & kOwnReservationRules)
-        exporter.writeBool(!equals(group.concurrentReservations, "1"_L1), kReservationSettings, u"concurrentReservationsAllowed"_s);
+        exporter.writeBool(!equals(group.concurrentReservations, "1"_L1), kReservationSettings,
+                           u"concurrentReservationsAllowed"_s);
 }
 
 } // namespace

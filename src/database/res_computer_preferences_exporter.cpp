@@ -14,10 +14,10 @@ constexpr QStringView kGroupLabel = u"Reservable Computer Group";
 
 } // namespace
 
-ResComputerPreferencesExporter::ResComputerPreferencesExporter(ExportFile &file, const QString &exportPath)
+ResComputerPreferencesExporter::ResComputerPreferencesExporter(ExportFile &file,
+                                                               const QString &exportPath)
     : ExportRowWriter(file, exportPath)
-{
-}
+{ }
 
 void ResComputerPreferencesExporter::writeComputer(QLatin1StringView name,
                                                    QLatin1StringView description,
@@ -27,10 +27,10 @@ void ResComputerPreferencesExporter::writeComputer(QLatin1StringView name,
 {
     // Every field is checked before anything of the row is written; the status is one of
     // the exporter's own texts.
-    validateValue(name,        kNameLabel);
+    validateValue(name, kNameLabel);
     validateValue(description, kDescriptionLabel);
-    validateValue(location,    kLocationLabel);
-    validateValue(groupName,   kGroupLabel);
+    validateValue(location, kLocationLabel);
+    validateValue(groupName, kGroupLabel);
     write("Computer"_L1);
     write(kFieldSeparator);
     writeQuoted(name);

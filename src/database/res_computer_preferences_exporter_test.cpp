@@ -35,7 +35,8 @@ TEST(ResComputerPreferencesExporter, QuotesEveryFieldAndNamesTheOneHoldingTheSep
         QLatin1StringView fields[4] = {"n"_L1, "d"_L1, "l"_L1, "g"_L1};
         fields[field] = "a^~%b"_L1;
         try {
-            computers.writeComputer(fields[0], fields[1], fields[2], fields[3], QLatin1StringView());
+            computers.writeComputer(fields[0], fields[1], fields[2], fields[3],
+                                    QLatin1StringView());
             ADD_FAILURE() << "row written";
         } catch (const std::runtime_error &error) {
             EXPECT_EQ(QByteArray(error.what()),
@@ -56,7 +57,8 @@ TEST(ResComputerPreferencesExporter, QuotesEveryFieldAndNamesTheOneHoldingTheSep
     QByteArray rows = firstRow;
     for (const QLatin1StringView kept : {"a^~"_L1, "^%~"_L1, "^ ~%^"_L1}) {
         computers.writeComputer(kept, "d"_L1, "l"_L1, "g"_L1, QLatin1StringView());
-        rows += "Computer^~%\"" + QByteArray(kept.data(), kept.size()) + "\"^~%\"d\"^~%\"l\"^~%\"g\"^~%\"\"\r\n";
+        rows += "Computer^~%\"" + QByteArray(kept.data(), kept.size())
+            + "\"^~%\"d\"^~%\"l\"^~%\"g\"^~%\"\"\r\n";
     }
     file.flush();
     EXPECT_EQ(readTestFile(ExportFile::partialPath(path)), rows);
@@ -81,8 +83,8 @@ TEST(ResComputerPreferencesExporter, KeepsThePlacesOfGroupRowsAmongComputerRowsA
         ResComputerPreferencesExporter computers(file, path);
         for (int number = 0; number < kManyRows; ++number) {
             const QByteArray name = "PC-" + QByteArray::number(number);
-            computers.writeComputer(QLatin1StringView(name), QLatin1StringView(), QLatin1StringView(),
-                                    "Teens"_L1, QLatin1StringView());
+            computers.writeComputer(QLatin1StringView(name), QLatin1StringView(),
+                                    QLatin1StringView(), "Teens"_L1, QLatin1StringView());
         }
         for (int number = 0; number < kManyRows; ++number)
             expected += "Computer^~%\"PC-" + QByteArray::number(number)

@@ -1,6 +1,6 @@
 #include "common/export_location.h"
-#include "database/reservable_computer_export.h"
 #include "database/group_name_table.h"
+#include "database/reservable_computer_export.h"
 #include "export/export_file.h"
 #include "platform/console.h"
 
@@ -17,7 +17,8 @@ TEST(ReservableComputerExport, WritesOneRowPerComputerAndTheUngroupedPoolLast)
     groupNames.enter(3, "Teens"_L1);
     groupNames.enter(4, QLatin1StringView());
     const QByteArray allGrouped = "1,PC-01,Front desk,Main floor,0,x,3\r\n";
-    const QByteArray pc01 = "Computer^~%\"PC-01\"^~%\"Front desk\"^~%\"Main floor\"^~%\"Teens\"^~%\"\"\r\n";
+    const QByteArray pc01 =
+        "Computer^~%\"PC-01\"^~%\"Front desk\"^~%\"Main floor\"^~%\"Teens\"^~%\"\"\r\n";
     const struct {
         const char *name;
         QByteArray dump;
@@ -31,10 +32,12 @@ TEST(ReservableComputerExport, WritesOneRowPerComputerAndTheUngroupedPoolLast)
                "5,PC-01,\"two\r\nlines\",,6,,abc\r\n"
                "6,PC-06\n",
          pc01
-             + "Computer^~%\"PC-02\"^~%\"Games, puzzles\"^~%\"Teens room\"^~%\"Teens\"^~%\"MANUALLY_OUT_OF_SERVICE\"\r\n"
+             + "Computer^~%\"PC-02\"^~%\"Games, puzzles\"^~%\"Teens "
+               "room\"^~%\"Teens\"^~%\"MANUALLY_OUT_OF_SERVICE\"\r\n"
                "Computer^~%\"PC-03\"^~%\"\"^~%\"\"^~%\"KESTRUN UNGROUPED\"^~%\"\"\r\n"
                "Computer^~%\"PC-04\"^~%\"\"^~%\"\"^~%\"KESTRUN UNGROUPED\"^~%\"\"\r\n"
-               "Computer^~%\"PC-01\"^~%\"two\\r\\nlines\"^~%\"\"^~%\"KESTRUN UNGROUPED\"^~%\"MANUALLY_OUT_OF_SERVICE\"\r\n"
+               "Computer^~%\"PC-01\"^~%\"two\\r\\nlines\"^~%\"\"^~%\"KESTRUN "
+               "UNGROUPED\"^~%\"MANUALLY_OUT_OF_SERVICE\"\r\n"
                "Computer^~%\"PC-06\"^~%\"\"^~%\"\"^~%\"KESTRUN UNGROUPED\"^~%\"\"\r\n"
                "Group^~%\"KESTRUN UNGROUPED\"\r\n"},
         {"every computer grouped", allGrouped, pc01},
@@ -51,6 +54,7 @@ TEST(ReservableComputerExport, WritesOneRowPerComputerAndTheUngroupedPoolLast)
         EXPECT_TRUE(exportReservableComputers(location, file, groupNames));
         file.finish();
         EXPECT_EQ(console.out(), QString());
-        EXPECT_EQ(readTestFile(installation.exportFilePath()).toStdString(), c.exportFile.toStdString());
+        EXPECT_EQ(readTestFile(installation.exportFilePath()).toStdString(),
+                  c.exportFile.toStdString());
     }
 }

@@ -38,7 +38,8 @@ using Statement = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
 constexpr std::array<bool, 256> kQuotedBytes = [] {
     std::array<bool, 256> quoted{};
     for (int byte = 0; byte < 256; ++byte)
-        quoted[size_t(byte)] = byte <= 0x20 || byte == '"' || byte == '\'' || byte == ',' || byte >= 0x7F;
+        quoted[size_t(byte)] =
+            byte <= 0x20 || byte == '"' || byte == '\'' || byte == ',' || byte >= 0x7F;
     return quoted;
 }();
 
@@ -144,8 +145,10 @@ bool writeRows(sqlite3 *db, sqlite3_stmt *statement, OutputFile &dump, const QSt
             // SQLite's text of a value ends at its first NUL byte, for texts and blobs alike.
             const size_t length = static_cast<size_t>(sqlite3_value_bytes(value));
             const void *nul = std::memchr(text, '\0', length);
-            appendField(pending, QByteArrayView(text, nul != nullptr ? static_cast<const char *>(nul) - text
-                                                                     : static_cast<qsizetype>(length)));
+            appendField(pending,
+                        QByteArrayView(text,
+                                       nul != nullptr ? static_cast<const char *>(nul) - text
+                                                      : static_cast<qsizetype>(length)));
         }
         pending.append(QByteArrayView("\r\n"));
         if (pending.size() >= kWriteChunk) {
@@ -195,8 +198,9 @@ bool dumpTable(const QString &databasePath, const QString &table, const QString 
     // (the guard, declared before the database, runs after it), and side files that were
     // there, maybe those of a program that has the database open, are left alone.
     const std::array<QString, 2> sideFiles = {databasePath + u"-wal"_s, databasePath + u"-shm"_s};
-    const bool sideFilesWereThere = std::any_of(sideFiles.begin(), sideFiles.end(),
-                                                [](const QString &path) { return QFile::exists(path); });
+    const bool sideFilesWereThere =
+        std::any_of(sideFiles.begin(), sideFiles.end(),
+                    [](const QString &path) { return QFile::exists(path); });
     const auto removeSideFiles = qScopeGuard([&] {
         if (!sideFilesWereThere) {
             for (const QString &path : sideFiles)

@@ -46,8 +46,9 @@ void createDatabase(const QString &path, const QByteArray &sql)
 QByteArray shellDump(const QString &databasePath, const QString &table, const QString &dumpPath)
 {
     QProcess shell;
-    shell.start(kShell, {databasePath, u".mode csv"_s, u".once '%1'"_s.arg(dumpPath),
-                         u"SELECT * FROM %1;"_s.arg(table)});
+    shell.start(kShell,
+                {databasePath, u".mode csv"_s, u".once '%1'"_s.arg(dumpPath),
+                 u"SELECT * FROM %1;"_s.arg(table)});
     EXPECT_TRUE(shell.waitForFinished());
     return readTestFile(dumpPath);
 }
@@ -119,9 +120,10 @@ TEST(TableDump, FailsWithSqliteMessageAndLeavesNoDump)
 
     // A table whose pages are overwritten fails while its rows are read, after some were.
     const QString damaged = dir.filePath(u"damaged.db"_s);
-    createDatabase(damaged, "CREATE TABLE Pools(a); WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL "
-                            "SELECT i + 1 FROM n WHERE i < 2000) "
-                            "INSERT INTO Pools SELECT printf('%0100d', i) FROM n;");
+    createDatabase(damaged,
+                   "CREATE TABLE Pools(a); WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL "
+                   "SELECT i + 1 FROM n WHERE i < 2000) "
+                   "INSERT INTO Pools SELECT printf('%0100d', i) FROM n;");
     QByteArray pages = readTestFile(damaged);
     pages.replace(29 * 4096, 4096, QByteArray(4096, 'U'));
     writeTestFile(damaged, pages);
@@ -137,7 +139,8 @@ TEST(TableDump, FailsWithSqliteMessageAndLeavesNoDump)
         {"damaged table", damaged, u"Pools"_s, dump,
          u"stepping, database disk image is malformed (11)"_s},
         {"missing folder", valid, u"Pools"_s, inMissingFolder,
-         u"cannot open \"%1\": %2"_s.arg(QDir::toNativeSeparators(inMissingFolder), openFailure(inMissingFolder))},
+         u"cannot open \"%1\": %2"_s.arg(QDir::toNativeSeparators(inMissingFolder),
+                                         openFailure(inMissingFolder))},
         {"folder in the dump's place", valid, u"Pools"_s, folder,
          u"cannot open \"%1\": %2"_s.arg(QDir::toNativeSeparators(folder), openFailure(folder))},
     };
@@ -161,9 +164,10 @@ TEST(TableDump, ADumpNotWrittenWholeFailsAndLeavesNothing)
     const QString database = dir.filePath(u"kestrun.db"_s);
     const QString dump = dir.filePath(u"dump.csv"_s);
     // About 210 KiB of rows, so the dump is written in several pieces.
-    createDatabase(database, "CREATE TABLE Pools(a); WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL "
-                             "SELECT i + 1 FROM n WHERE i < 2000) "
-                             "INSERT INTO Pools SELECT printf('%0100d', i) FROM n;");
+    createDatabase(database,
+                   "CREATE TABLE Pools(a); WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL "
+                   "SELECT i + 1 FROM n WHERE i < 2000) "
+                   "INSERT INTO Pools SELECT printf('%0100d', i) FROM n;");
     OutputFailures noSpace, partWay, atTheEnd, closeFails;
     noSpace.spaceLeft = 0;
     partWay.spaceLeft = 70000;
@@ -184,8 +188,9 @@ TEST(TableDump, ADumpNotWrittenWholeFailsAndLeavesNothing)
         QString error;
         EXPECT_FALSE(dumpTable(database, u"Pools"_s, dump, &error, kDumpBusyTimeoutMs,
                                failingFiles(c.failures)));
-        EXPECT_EQ(error, u"cannot write \"%1\": %2"_s.arg(QDir::toNativeSeparators(dump),
-                                                          QLatin1StringView(c.reason)));
+        EXPECT_EQ(error,
+                  u"cannot write \"%1\": %2"_s.arg(QDir::toNativeSeparators(dump),
+                                                   QLatin1StringView(c.reason)));
         EXPECT_FALSE(QFile::exists(dump));
     }
 }
@@ -224,7 +229,8 @@ TEST(TableDump, LeavesTheSideFilesOfAWriteAheadLogAsFound)
         return std::count_if(sideFiles.begin(), sideFiles.end(),
                              [](const QString &path) { return QFile::exists(path); });
     };
-    createDatabase(database, "PRAGMA journal_mode=WAL; CREATE TABLE Pools(a); INSERT INTO Pools VALUES(1);");
+    createDatabase(database,
+                   "PRAGMA journal_mode=WAL; CREATE TABLE Pools(a); INSERT INTO Pools VALUES(1);");
     ASSERT_EQ(sideFilesThere(), 0);
 
     // Those the dump made go when it is done, also when it fails.

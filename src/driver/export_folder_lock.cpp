@@ -19,13 +19,13 @@ constexpr int kReadPauseMs = 50;
 /// program's to speak on.
 class QtWarningsSilenced {
 public:
-    QtWarningsSilenced() : m_previous(qInstallMessageHandler(ignore)) {}
+    QtWarningsSilenced() : m_previous(qInstallMessageHandler(ignore)) { }
     QtWarningsSilenced(const QtWarningsSilenced &) = delete;
     QtWarningsSilenced &operator=(const QtWarningsSilenced &) = delete;
     ~QtWarningsSilenced() { qInstallMessageHandler(m_previous); }
 
 private:
-    static void ignore(QtMsgType, const QMessageLogContext &, const QString &) {}
+    static void ignore(QtMsgType, const QMessageLogContext &, const QString &) { }
     QtMessageHandler m_previous;
 };
 

@@ -49,15 +49,13 @@ struct ProcessObjects {
 /// that cannot be used once more.
 struct EarlierExport {
     explicit EarlierExport(ExportLocation &location)
-        : exportFilePath(location.exportFilePath()),
-          toDoListPath(location.actionsRequiredPath()),
+        : exportFilePath(location.exportFilePath()), toDoListPath(location.actionsRequiredPath()),
           partialExportFilePath(ExportFile::partialPath(exportFilePath)),
           groupsDumpPath(
               ExportLocation::besideExportFile(exportFilePath, ExportLocation::kGroupsDumpName)),
           computersDumpPath(
               ExportLocation::besideExportFile(exportFilePath, ExportLocation::kComputersDumpName))
-    {
-    }
+    { }
 
     /// Deletes every file, silently: whether one was there, and whether it went, does not
     /// matter. The export is written into its partial file from its start and takes the
@@ -84,7 +82,8 @@ bool exportPreferences(ProcessObjects &objects, const EarlierExport &earlier)
 {
     InstallationPaths &paths = objects.installationPaths;
     // The service file is read only when the console file loaded.
-    if (loadConsolePreferences(objects.store, paths) && loadServicePreferences(objects.store, paths)) {
+    if (loadConsolePreferences(objects.store, paths)
+        && loadServicePreferences(objects.store, paths)) {
         earlier.remove();
         Console::outLine(Messages::preferencesLoaded());
         return exportBranchSettings(objects.store, objects.messages, objects.exportFile,
@@ -140,8 +139,8 @@ void reportExport(ProcessObjects &objects)
     const RowCounts &counts = report.rowCounts();
     Console::endLine(Console::Stream::Out);
     Console::outLine(Messages::exportSummary(counts.branchSettings, counts.commentedBranchSettings,
-                                             counts.groups, counts.groupSettings,
-                                             counts.computers, counts.ungroupedComputers));
+                                             counts.groups, counts.groupSettings, counts.computers,
+                                             counts.ungroupedComputers));
     // The export file is complete either way; the items are on the console above.
     Console::outLine(isListWritten
                          ? Messages::toDoListWritten(report.actionItems().size(), toDoListPath)

@@ -30,10 +30,10 @@ QString preferencesLoadFailureReason(const UtilsLib::XmlPreferences &store)
                 path, QDir::cleanPath(QDir::current().absoluteFilePath(path)));
         }
         return Messages::preferencesFileMissing(path);
-    case Kind::Unreadable:
-        return Messages::preferencesFileUnreadable(path, failure.reason);
+    case Kind::Unreadable: return Messages::preferencesFileUnreadable(path, failure.reason);
     case Kind::NotWellFormed:
-        return Messages::preferencesFileNotValid(path, failure.reason, failure.line, failure.column);
+        return Messages::preferencesFileNotValid(path, failure.reason, failure.line,
+                                                 failure.column);
     }
     return {};
 }

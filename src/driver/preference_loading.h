@@ -6,7 +6,7 @@ class InstallationPaths;
 namespace UtilsLib {
 class PortablePreferences;
 class XmlPreferences;
-}
+} // namespace UtilsLib
 
 /// Loads the Management Console's preference file into \a store.
 bool loadConsolePreferences(UtilsLib::PortablePreferences &store, InstallationPaths &paths);

@@ -30,9 +30,9 @@ ArgumentRequest readArguments(const QStringList &arguments)
     using Kind = ArgumentRequest::Kind;
     if (arguments.isEmpty())
         return {};
-    const auto unknown = std::find_if(arguments.cbegin(), arguments.cend(), [](const QString &argument) {
-        return kindOf(argument) == Kind::Unknown;
-    });
+    const auto unknown =
+        std::find_if(arguments.cbegin(), arguments.cend(),
+                     [](const QString &argument) { return kindOf(argument) == Kind::Unknown; });
     if (unknown != arguments.cend())
         return {Kind::Unknown, *unknown};
     return {kindOf(arguments.first()), arguments.first()};
@@ -42,11 +42,8 @@ std::optional<int> answerArguments(const QStringList &arguments)
 {
     const ArgumentRequest request = readArguments(arguments);
     switch (request.kind) {
-    case ArgumentRequest::Kind::Export:
-        return std::nullopt;
-    case ArgumentRequest::Kind::Usage:
-        Console::outLine(Messages::usage());
-        return kExitSuccess;
+    case ArgumentRequest::Kind::Export: return std::nullopt;
+    case ArgumentRequest::Kind::Usage: Console::outLine(Messages::usage()); return kExitSuccess;
     case ArgumentRequest::Kind::Version:
         Console::outLine(Messages::banner(programVersion()));
         return kExitSuccess;

@@ -45,8 +45,8 @@ TEST(RulesCheck, TellsAFileThatIsThereButCannotBeReadFromAMissingOne)
     EXPECT_FALSE(isUnreadable);
     // A folder in the file's place may hide rules.
     ASSERT_TRUE(QDir(dir.path()).mkdir(u"ksrUserValidate.inf"_s));
-    EXPECT_FALSE(validatingAuthorityRulesConfigured(dir.filePath(u"ksrUserValidate.inf"_s),
-                                                    &isUnreadable));
+    EXPECT_FALSE(
+        validatingAuthorityRulesConfigured(dir.filePath(u"ksrUserValidate.inf"_s), &isUnreadable));
     EXPECT_TRUE(isUnreadable);
     // A readable file without rules is no loss either.
     const QString path = dir.filePath(u"empty.inf"_s);

@@ -37,13 +37,16 @@ void writeClientAndReservationRows(UtilsLib::PortablePreferences &preferences,
     const auto text = [&](const QString &name) { return preferences.getString(name, QString()); };
 
     // Client computer colours
-    exporter.writeString(convertColor(text(u"Client: Color - Background"_s)), kReservableComputerSettings, u"customGroupBoxColor"_s);
-    exporter.writeString(convertColor(text(u"Client: Color - Foreground"_s)), kReservableComputerSettings, u"customGroupTextColor"_s);
+    exporter.writeString(convertColor(text(u"Client: Color - Background"_s)),
+                         kReservableComputerSettings, u"customGroupBoxColor"_s);
+    exporter.writeString(convertColor(text(u"Client: Color - Foreground"_s)),
+                         kReservableComputerSettings, u"customGroupTextColor"_s);
 
     // Programs started with a session, 1 to 5: each is read once to test it and once to write it
     for (const QString &program : kProgramsToStart) {
         if (!text(program).isEmpty())
-            exporter.writeList(text(program), kReservableComputerSettings, u"sessionStartPrograms"_s);
+            exporter.writeList(text(program), kReservableComputerSettings,
+                               u"sessionStartPrograms"_s);
     }
 
     exporter.writeBool(false, kReservableComputerSettings, u"hideTaskBar"_s);
@@ -56,13 +59,18 @@ void writeClientAndReservationRows(UtilsLib::PortablePreferences &preferences,
         exporter.writeList(u"Alt+Tab"_s, kReservableComputerSettings, u"keyBoardFilters"_s);
 
     // Reservations made at the computer
-    exporter.writeBool(integer(u"General: @Client Reservations Allowed"_s), kReservableComputerSettings, u"atClientEnabled"_s);
+    exporter.writeBool(integer(u"General: @Client Reservations Allowed"_s),
+                       kReservableComputerSettings, u"atClientEnabled"_s);
     if (integer(u"General: @Client Reservations Allowed"_s) >= 1
         && integer(u"General: @Client Minimum Session Length In Blocks"_s) >= 1) {
-        exporter.writeInt(qint64(integer(u"General: @Client Minimum Session Length In Blocks"_s)) * 5, kReservableComputerSettings, u"atClientMinimumSessionLengthInMinutes"_s);
+        exporter.writeInt(qint64(integer(u"General: @Client Minimum Session Length In Blocks"_s))
+                              * 5,
+                          kReservableComputerSettings, u"atClientMinimumSessionLengthInMinutes"_s);
     }
-    exporter.writeBool(integer(u"General: @Client Trades Offered"_s), kReservableComputerSettings, u"tradeEnabled"_s);
-    exporter.writeBool(integer(u"General: Early Sign On Allowed"_s), kReservableComputerSettings, u"earlySignOnEnabled"_s);
+    exporter.writeBool(integer(u"General: @Client Trades Offered"_s), kReservableComputerSettings,
+                       u"tradeEnabled"_s);
+    exporter.writeBool(integer(u"General: Early Sign On Allowed"_s), kReservableComputerSettings,
+                       u"earlySignOnEnabled"_s);
 
     // Session end: both actions are written when both are set, LOGOFF first
     if (integer(u"General: End Session Logoff"_s) > 0)
@@ -75,8 +83,11 @@ void writeClientAndReservationRows(UtilsLib::PortablePreferences &preferences,
     exporter.writeBool(increment > 0, kReservableComputerSettings, u"extraTimeEnabled"_s);
     if (increment > 0) {
         exporter.writeInt(increment, kReservableComputerSettings, u"extraTimeIncrementInMinutes"_s);
-        exporter.writeInt(extraTimeMaximumMinutes(integer(u"General: Extra Time Maximum In Minutes"_s)), kReservableComputerSettings, u"extraTimeMaxInMinutes"_s);
-        exporter.writeBool(integer(u"General: Extra Time Must Be Accepted"_s), kReservableComputerSettings, u"extraTimeConsentRequired"_s);
+        exporter.writeInt(
+            extraTimeMaximumMinutes(integer(u"General: Extra Time Maximum In Minutes"_s)),
+            kReservableComputerSettings, u"extraTimeMaxInMinutes"_s);
+        exporter.writeBool(integer(u"General: Extra Time Must Be Accepted"_s),
+                           kReservableComputerSettings, u"extraTimeConsentRequired"_s);
     }
 
     // Future reservations: with neither a day limit nor same-day-only, same day only holds
@@ -92,19 +103,29 @@ void writeClientAndReservationRows(UtilsLib::PortablePreferences &preferences,
     const int guests = integer(u"General: Guests Are Allowed"_s);
     exporter.writeBool(guests, kGuestSettings, u"guestEnabled"_s);
     if (guests > 0) {
-        exporter.writeInt(integer(u"General: Guest Id Expire Interval"_s), kGuestSettings, u"defaultGuestPassDurationInDays"_s);
-        exporter.writeInt(integer(u"General: Guest Id Length"_s), kGuestSettings, u"guestIdLength"_s);
-        exporter.writeString(text(u"General: Guest Id Prefix"_s), kGuestSettings, u"guestIdStartsWith"_s);
+        exporter.writeInt(integer(u"General: Guest Id Expire Interval"_s), kGuestSettings,
+                          u"defaultGuestPassDurationInDays"_s);
+        exporter.writeInt(integer(u"General: Guest Id Length"_s), kGuestSettings,
+                          u"guestIdLength"_s);
+        exporter.writeString(text(u"General: Guest Id Prefix"_s), kGuestSettings,
+                             u"guestIdStartsWith"_s);
         if (integer(u"General: Guest Pass Bulk Generation Allowed At Management Console"_s) != 0)
-            exporter.writeInt(integer(u"General: Guest Pass Bulk Generation Quantity"_s), kGuestSettings, u"guestBulkAddCount"_s);
-        exporter.writeList(text(u"General: Guest Pass Footer"_s), kGuestSettings, u"customFooters"_s);
-        exporter.writeList(text(u"General: Guest Pass Header"_s), kGuestSettings, u"customHeaders"_s);
+            exporter.writeInt(integer(u"General: Guest Pass Bulk Generation Quantity"_s),
+                              kGuestSettings, u"guestBulkAddCount"_s);
+        exporter.writeList(text(u"General: Guest Pass Footer"_s), kGuestSettings,
+                           u"customFooters"_s);
+        exporter.writeList(text(u"General: Guest Pass Header"_s), kGuestSettings,
+                           u"customHeaders"_s);
         exporter.writeBool(false, kGuestSettings, u"guestPassesValidForLibrary"_s);
-        exporter.writeBool(integer(u"General: Guest Pass Barcode Numbers Should Be Displayed"_s), kGuestSettings, u"printBarcode"_s);
-        exporter.writeBool(integer(u"General: Guest Usage Is Restricted"_s), kGuestSettings, u"useDefaultGuestPassUsageCount"_s);
-        exporter.writeInt(integer(u"General: Guest Usage Daily Limit"_s), kGuestSettings, u"defaultGuestPassUsageCount"_s);
+        exporter.writeBool(integer(u"General: Guest Pass Barcode Numbers Should Be Displayed"_s),
+                           kGuestSettings, u"printBarcode"_s);
+        exporter.writeBool(integer(u"General: Guest Usage Is Restricted"_s), kGuestSettings,
+                           u"useDefaultGuestPassUsageCount"_s);
+        exporter.writeInt(integer(u"General: Guest Usage Daily Limit"_s), kGuestSettings,
+                          u"defaultGuestPassUsageCount"_s);
     }
 
     // Interrupted sessions
-    exporter.writeInt(integer(u"General: Interrupted Session Hold Interval"_s), kReservableComputerSettings, u"holdInterruptedSessionMinutes"_s);
+    exporter.writeInt(integer(u"General: Interrupted Session Hold Interval"_s),
+                      kReservableComputerSettings, u"holdInterruptedSessionMinutes"_s);
 }

@@ -6,8 +6,7 @@ using namespace Qt::StringLiterals;
 
 BranchPreferencesExporter::BranchPreferencesExporter(ExportFile &file, const QString &exportPath)
     : PreferencesExporter(file, exportPath)
-{
-}
+{ }
 
 RowKind BranchPreferencesExporter::writeRowKind()
 {

@@ -20,5 +20,4 @@ void writeStationHoursSessionRows(UtilsLib::PortablePreferences &preferences,
 /// Internet filter, user ids and credentials, the validating authorities, idle-screen
 /// appearance, control menu, screensaver, welcome message and the usage policy.
 void writeSystemAuthorityAppearanceRows(UtilsLib::PortablePreferences &preferences,
-                                        LocalizedMessages &messages,
-                                        PreferencesExporter &exporter);
+                                        LocalizedMessages &messages, PreferencesExporter &exporter);

@@ -58,10 +58,14 @@ void writeEndOfSessionWarning(PreferencesExporter &exporter, LocalizedMessages &
     exporter.writeBool(warning.isInUse, kReservableComputerSettings, key.enabled);
     if (!warning.isInUse)
         return;
-    exporter.writeInt(warning.minutesBeforeEnd,        kReservableComputerSettings, key.minutesBeforeEventEnds);
-    exporter.writeString(warning.programPath,          kReservableComputerSettings, key.programExecutionPath);
-    exporter.writeBool(warning.actions & kBeep,        kReservableComputerSettings, key.beepEnabled);
-    exporter.writeBool(warning.actions & kFlash,       kReservableComputerSettings, key.flashEnabled);
-    exporter.writeBool(warning.actions & kShowMessage, kReservableComputerSettings, key.messageEnabled);
-    writeLocalizedMessage(exporter, messages, warning.messageKey, kReservableComputerSettings, key.displayMessageMulti);
+    exporter.writeInt(warning.minutesBeforeEnd, kReservableComputerSettings,
+                      key.minutesBeforeEventEnds);
+    exporter.writeString(warning.programPath, kReservableComputerSettings,
+                         key.programExecutionPath);
+    exporter.writeBool(warning.actions & kBeep, kReservableComputerSettings, key.beepEnabled);
+    exporter.writeBool(warning.actions & kFlash, kReservableComputerSettings, key.flashEnabled);
+    exporter.writeBool(warning.actions & kShowMessage, kReservableComputerSettings,
+                       key.messageEnabled);
+    writeLocalizedMessage(exporter, messages, warning.messageKey, kReservableComputerSettings,
+                          key.displayMessageMulti);
 }

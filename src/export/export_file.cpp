@@ -15,8 +15,7 @@ constexpr qsizetype kChunkSize = 128 * 1024;
 
 ExportFile::ExportFile(RunReport &report, OutputFileOpener opener)
     : m_report(report), m_opener(std::move(opener))
-{
-}
+{ }
 
 ExportFile::~ExportFile() = default;
 

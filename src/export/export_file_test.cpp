@@ -53,7 +53,8 @@ protected:
         try {
             for (qsizetype start = 0; start < rows.size();) {
                 const qsizetype end = rows.indexOf("\r\n", start) + 2;
-                file.append(QByteArrayView(rows).sliced(start, end - start), RowKind::BranchSetting, false);
+                file.append(QByteArrayView(rows).sliced(start, end - start), RowKind::BranchSetting,
+                            false);
                 start = end;
             }
             file.finish();
@@ -183,7 +184,7 @@ TEST_F(ExportFileTest, OnlyItsOwnerMayReadTheExportWhateverTheUmask)
     ::umask(umaskBefore);
     ASSERT_TRUE(opened);
     EXPECT_EQ(appendRows(file, numberedRows(1)), std::string());
-    struct stat status {};
+    struct stat status { };
     ASSERT_EQ(::stat(QFile::encodeName(exportPath()).constData(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0600u);
 }

@@ -70,8 +70,7 @@ ValueScan scanValue(QStringView value)
 
 } // namespace
 
-ExportRowWriter::ExportRowWriter(ExportFile &file, const QString &exportPath)
-    : m_file(file)
+ExportRowWriter::ExportRowWriter(ExportFile &file, const QString &exportPath) : m_file(file)
 {
     // A failure to open shows only in isOpen().
     (void)m_file.open(exportPath);

@@ -33,7 +33,8 @@ TEST(ExportText, WritesEveryLineBreakAsGivenAndTheRestByteForByte)
         {"lone LF and lone CR", u"\na\rb\n"_s, "\na\rb\n", "\\r\\na\\r\\nb\\r\\n"},
         {"LF CR is two breaks", u"a\n\rb"_s, "a\n\rb", "a\\r\\n\\r\\nb"},
         {"CR at the end", u"a\r"_s, "a\r", "a\\r\\n"},
-        {"Latin-1 beyond ASCII", u"\u00E9t\u00E9 \u00FF\u0080"_s, "\xE9t\xE9 \xFF\x80", "\xE9t\xE9 \xFF\x80"},
+        {"Latin-1 beyond ASCII", u"\u00E9t\u00E9 \u00FF\u0080"_s, "\xE9t\xE9 \xFF\x80",
+         "\xE9t\xE9 \xFF\x80"},
         {"long text across blocks", u"0123456789abcdefghij\r\n0123456789abcdefghij\r"_s,
          "0123456789abcdefghij\r\n0123456789abcdefghij\r",
          "0123456789abcdefghij\\r\\n0123456789abcdefghij\\r\\n"},
@@ -42,7 +43,8 @@ TEST(ExportText, WritesEveryLineBreakAsGivenAndTheRestByteForByte)
         SCOPED_TRACE(c.name);
         // Text that Latin-1 holds comes out the same from its characters and from its bytes.
         const QByteArray latin1 = c.text.toLatin1();
-        for (const QLatin1StringView lineBreak : {QLatin1StringView(), ExportText::kEscapedLineBreak}) {
+        for (const QLatin1StringView lineBreak :
+             {QLatin1StringView(), ExportText::kEscapedLineBreak}) {
             const QByteArray &expected = lineBreak.isNull() ? c.kept : c.escaped;
             EXPECT_EQ(appended(c.text, lineBreak), expected);
             EXPECT_EQ(appended(QLatin1StringView(latin1), lineBreak), expected);

@@ -9,12 +9,9 @@ class PreferencesExporter;
 /// The keys of the weekly library hours, Sunday first; each key is followed by "." and
 /// "timeOfDayOpen" or "timeOfDayClosed".
 inline constexpr std::array<QLatin1StringView, 7> kLibraryHoursDayKeys{
-    QLatin1StringView("sundayLibraryHours"),
-    QLatin1StringView("mondayLibraryHours"),
-    QLatin1StringView("tuesdayLibraryHours"),
-    QLatin1StringView("wednesdayLibraryHours"),
-    QLatin1StringView("thursdayLibraryHours"),
-    QLatin1StringView("fridayLibraryHours"),
+    QLatin1StringView("sundayLibraryHours"),   QLatin1StringView("mondayLibraryHours"),
+    QLatin1StringView("tuesdayLibraryHours"),  QLatin1StringView("wednesdayLibraryHours"),
+    QLatin1StringView("thursdayLibraryHours"), QLatin1StringView("fridayLibraryHours"),
     QLatin1StringView("saturdayLibraryHours"),
 };
 

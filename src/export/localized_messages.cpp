@@ -12,16 +12,19 @@ const std::array<Language, 3> &languageTable()
     // The section names are Windows-1252 bytes and are matched byte for byte.
     static const std::array<Language, 3> table{
         Language{QByteArrayLiteral("English"), u"en"_s},
-        Language{QByteArrayLiteral("Espa\xF1" "ol"), u"es"_s},
-        Language{QByteArrayLiteral("Fran\xE7" "ais"), u"fr"_s},
+        Language{QByteArrayLiteral("Espa\xF1"
+                                   "ol"),
+                 u"es"_s},
+        Language{QByteArrayLiteral("Fran\xE7"
+                                   "ais"),
+                 u"fr"_s},
     };
     return table;
 }
 
 LocalizedMessages::LocalizedMessages(const QString &path, RunReport &report)
     : m_path(path), m_report(report)
-{
-}
+{ }
 
 LocalizedMessages::~LocalizedMessages() = default;
 

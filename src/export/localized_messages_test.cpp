@@ -43,19 +43,27 @@ TEST(LocalizedMessages, WritesTheThreeLanguagesInOrderWithTheirBytesUnchanged)
     LocalizedMessages withoutFile(messagesPath, report);
     EXPECT_EQ(exportMessage(withoutFile, "LCL_WARN_DISPLAY_1"), messageRows("", "", ""));
 
-    writeTestFile(messagesPath, "[English]\r\n"
-                                       "LCL_WARN_DISPLAY_1=Your session ends soon.\r\n"
-                                       "LCL_ONLY_ENGLISH=Welcome\r\n"
-                                       "[Fran\xE7" "ais]\r\n"
-                                       "LCL_WARN_DISPLAY_1=Votre s\xE9" "ance \x80 5 minutes.\r\n"
-                                       "[Espa\xF1" "ol]\r\n"
-                                       "LCL_WARN_DISPLAY_1=Su sesi\xF3" "n termina.\r\n");
+    writeTestFile(messagesPath,
+                  "[English]\r\n"
+                  "LCL_WARN_DISPLAY_1=Your session ends soon.\r\n"
+                  "LCL_ONLY_ENGLISH=Welcome\r\n"
+                  "[Fran\xE7"
+                  "ais]\r\n"
+                  "LCL_WARN_DISPLAY_1=Votre s\xE9"
+                  "ance \x80 5 minutes.\r\n"
+                  "[Espa\xF1"
+                  "ol]\r\n"
+                  "LCL_WARN_DISPLAY_1=Su sesi\xF3"
+                  "n termina.\r\n");
     // The file is read at the first lookup: the run's messages read it once.
     EXPECT_EQ(exportMessage(withoutFile, "LCL_WARN_DISPLAY_1"), messageRows("", "", ""));
     LocalizedMessages messages(messagesPath, report);
     EXPECT_EQ(exportMessage(messages, "LCL_WARN_DISPLAY_1"),
-              messageRows("Your session ends soon.", "Su sesi\xF3" "n termina.",
-                          "Votre s\xE9" "ance \x80 5 minutes."));
+              messageRows("Your session ends soon.",
+                          "Su sesi\xF3"
+                          "n termina.",
+                          "Votre s\xE9"
+                          "ance \x80 5 minutes."));
     EXPECT_EQ(exportMessage(messages, "LCL_ONLY_ENGLISH"), messageRows("Welcome", "", ""));
 }
 

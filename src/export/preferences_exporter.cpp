@@ -32,8 +32,7 @@ QList<QStringView> splitLines(QStringView text)
 
 PreferencesExporter::PreferencesExporter(ExportFile &file, const QString &exportPath)
     : ExportRowWriter(file, exportPath)
-{
-}
+{ }
 
 void PreferencesExporter::writeBool(qint64 flag, const QString &category, const QString &key)
 {

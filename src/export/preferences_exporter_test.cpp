@@ -176,7 +176,10 @@ TEST_F(PreferencesExporterTest, WritesHoursAsTimeOfDay)
         qint64 blocks;
         QByteArray time;
     } cases[] = {
-        {102, "08:30"}, {0, "00:00"}, {288, "24:00"}, {-1, ""},
+        {102, "08:30"},
+        {0, "00:00"},
+        {288, "24:00"},
+        {-1, ""},
         {std::numeric_limits<int>::max(), "178956970:35"},
         {std::numeric_limits<qint64>::max(), "768614336404564650:35"},
         {std::numeric_limits<qint64>::min(), ""},
@@ -190,8 +193,10 @@ TEST_F(PreferencesExporterTest, WritesHoursAsTimeOfDay)
             exporter.writeHours(c.blocks, u"H"_s, u"sundayLibraryHours.timeOfDayOpen"_s);
         }
         EXPECT_EQ(exported(),
-                  "BranchSetting^~%H.sundayLibraryHours.timeOfDayClosed^~%\"" + c.time + "\"\r\n"
-                  "BranchSetting^~%H.sundayLibraryHours.timeOfDayOpen^~%\"" + c.time + "\"\r\n");
+                  "BranchSetting^~%H.sundayLibraryHours.timeOfDayClosed^~%\"" + c.time
+                      + "\"\r\n"
+                        "BranchSetting^~%H.sundayLibraryHours.timeOfDayOpen^~%\""
+                      + c.time + "\"\r\n");
     }
 }
 

@@ -15,16 +15,9 @@ void RunReport::countRow(RowKind kind, bool isCommentedOut)
         ++m_counts.branchSettings;
         m_counts.commentedBranchSettings += isCommentedOut;
         return;
-    case RowKind::GroupSetting:
-        ++m_counts.groupSettings;
-        return;
-    case RowKind::Group:
-        ++m_counts.groups;
-        return;
-    case RowKind::UngroupedPool:
-        return;
-    case RowKind::Computer:
-        ++m_counts.computers;
-        return;
+    case RowKind::GroupSetting: ++m_counts.groupSettings; return;
+    case RowKind::Group: ++m_counts.groups; return;
+    case RowKind::UngroupedPool: return;
+    case RowKind::Computer: ++m_counts.computers; return;
     }
 }

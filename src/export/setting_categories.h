@@ -8,5 +8,6 @@ inline const QString kReservationSettings = QStringLiteral("ReservationSettings"
 inline const QString kGuestSettings = QStringLiteral("GuestSettings");
 inline const QString kReservationManagerSettings = QStringLiteral("ReservationManagerSettings");
 inline const QString kReservationServiceSettings = QStringLiteral("ReservationServiceSettings");
-inline const QString kWeeklyLibraryHours = QStringLiteral("LibraryHoursSettings.weeklyLibraryHours");
+inline const QString kWeeklyLibraryHours =
+    QStringLiteral("LibraryHoursSettings.weeklyLibraryHours");
 inline const QString kIlsConnectionSettings = QStringLiteral("IlsConnectionSettings");

@@ -168,7 +168,8 @@ inline qsizetype copyPlainRun(const char16_t *units, qsizetype size, char *targe
         const __m128i eight = _mm_loadu_si128(reinterpret_cast<const __m128i *>(units + i));
         const __m128i breaks = _mm_or_si128(_mm_cmpeq_epi16(eight, carriageReturns),
                                             _mm_cmpeq_epi16(eight, lineFeeds));
-        const __m128i latin1 = _mm_cmpeq_epi16(_mm_and_si128(eight, highBytes), _mm_setzero_si128());
+        const __m128i latin1 =
+            _mm_cmpeq_epi16(_mm_and_si128(eight, highBytes), _mm_setzero_si128());
         if (_mm_movemask_epi8(breaks) != 0 || _mm_movemask_epi8(latin1) != 0xFFFF)
             break;
         _mm_storel_epi64(reinterpret_cast<__m128i *>(target + i), _mm_packus_epi16(eight, eight));

@@ -13,8 +13,8 @@ namespace {
 /// Units that stop a plain run or are looked for, and units that look like them in one
 /// byte only (a high byte of CR, a low byte of a quote under a high byte).
 constexpr std::array<char16_t, 14> kUnits{
-    u'a', u'"', u',', u'\r', u'\n', u'\t', 0x00E9, 0x00FF, 0x0100,
-    0x0D00, 0x220D, 0x2022, 0xD83D, 0xFFFF,
+    u'a',   u'"',   u',',   u'\r',  u'\n',  u'\t',  0x00E9,
+    0x00FF, 0x0100, 0x0D00, 0x220D, 0x2022, 0xD83D, 0xFFFF,
 };
 
 /// What copyPlainRun must copy: the leading units that are Latin-1 and no line break.
@@ -64,8 +64,8 @@ void checkScans(const std::u16string &text)
         ASSERT_EQ(copied, expected);
         for (qsizetype i = 0; i < copied; ++i)
             ASSERT_EQ(static_cast<unsigned char>(target[i]), text[i]) << "at " << i;
-        for (const auto &[first, second] : {std::pair{u',', u'"'}, std::pair{u'"', u'"'},
-                                            std::pair{u'\r', u'\n'}}) {
+        for (const auto &[first, second] :
+             {std::pair{u',', u'"'}, std::pair{u'"', u'"'}, std::pair{u'\r', u'\n'}}) {
             const qsizetype found = portable
                 ? TextScan::Portable::indexOfEither(text.data(), size, first, second)
                 : TextScan::indexOfEither(text.data(), size, first, second);
@@ -121,8 +121,8 @@ void checkByteScans(const std::string &bytes)
     const qsizetype size = bytes.size();
     for (const bool portable : {false, true}) {
         SCOPED_TRACE(portable ? "portable" : "as built");
-        for (const auto &[first, second] : {std::pair{',', '"'}, std::pair{'"', '"'},
-                                            std::pair{'\r', '\n'}}) {
+        for (const auto &[first, second] :
+             {std::pair{',', '"'}, std::pair{'"', '"'}, std::pair{'\r', '\n'}}) {
             const size_t at = bytes.find_first_of(std::string{first, second});
             const qsizetype found = portable
                 ? TextScan::Portable::indexOfEither(bytes.data(), size, first, second)
@@ -130,9 +130,11 @@ void checkByteScans(const std::string &bytes)
             ASSERT_EQ(found, at == std::string::npos ? size : qsizetype(at));
         }
         for (const char byte : kBytes) {
-            const qsizetype counted = portable ? TextScan::Portable::countOf(bytes.data(), size, byte)
-                                               : TextScan::countOf(bytes.data(), size, byte);
-            ASSERT_EQ(counted, qsizetype(std::count(bytes.begin(), bytes.end(), byte))) << int(byte);
+            const qsizetype counted = portable
+                ? TextScan::Portable::countOf(bytes.data(), size, byte)
+                : TextScan::countOf(bytes.data(), size, byte);
+            ASSERT_EQ(counted, qsizetype(std::count(bytes.begin(), bytes.end(), byte)))
+                << int(byte);
         }
         std::string target(bytes.size(), '\x7F');
         const qsizetype copied = portable

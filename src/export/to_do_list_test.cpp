@@ -24,9 +24,10 @@ TEST(ToDoList, NumbersItemsInOrderAsUtf8WithEveryLineBreakInsideAnItemMadeASpace
     EXPECT_EQ(toDoListBytes({}), QByteArray(kTitle) + "Nothing to configure by hand.\r\n");
     EXPECT_EQ(toDoListBytes({u"ACTION REQUIRED: caf\u00E9 \u2014 one"_s,
                              u"two\r\nlines\rand\nmore\n\r"_s, u"ACTION_REQUIRED: three"_s}),
-              QByteArray(kTitle) + "1. ACTION REQUIRED: caf\xC3\xA9 \xE2\x80\x94 one\r\n"
-                                   "2. two lines and more  \r\n"
-                                   "3. ACTION_REQUIRED: three\r\n");
+              QByteArray(kTitle)
+                  + "1. ACTION REQUIRED: caf\xC3\xA9 \xE2\x80\x94 one\r\n"
+                    "2. two lines and more  \r\n"
+                    "3. ACTION_REQUIRED: three\r\n");
 }
 
 TEST(ToDoList, ReplacesAnOldListAndLeavesNothingWhenAWriteFails)
@@ -61,7 +62,7 @@ TEST(ToDoList, ReplacesAnOldListAndLeavesNothingWhenAWriteFails)
     // says so, since the part left would pass for the whole list.
     const OutputFileOpener fullDisk = failingFiles({.spaceLeft = 20});
     const OutputFileOpener partLeftBehind = [&](const QString &where, OutputFile::Mode mode,
-                                                 QString *openError) {
+                                                QString *openError) {
         std::unique_ptr<OutputFile> file = fullDisk(where + u".part"_s, mode, openError);
         QDir().mkpath(where + u"/held"_s);
         return file;

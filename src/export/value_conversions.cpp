@@ -83,8 +83,7 @@ QString convertColor(const QString &value)
     return color;
 }
 
-QString filterLocalFile(const QString &value, const QString &cloudSettingLabel,
-                        RunReport &report)
+QString filterLocalFile(const QString &value, const QString &cloudSettingLabel, RunReport &report)
 {
     // An empty value names nothing; callers fall back to another setting on it.
     if (value.isEmpty())
@@ -139,12 +138,9 @@ void checkValidatingAuthority(const QString &name, int connectionType)
 QString papiProtocolFor(int connectionType)
 {
     switch (connectionType) {
-    case kHttpConnection:
-        return u"http"_s;
-    case kHttpsConnection:
-        return u"https"_s;
-    default:
-        return {};
+    case kHttpConnection: return u"http"_s;
+    case kHttpsConnection: return u"https"_s;
+    default: return {};
     }
 }
 

@@ -15,8 +15,7 @@ QString convertColor(const QString &value);
 /// The value, or "NO_MAPPING: " + value when it names a local file; the instruction to
 /// configure \a cloudSettingLabel by hand then goes to \a report. An empty value comes
 /// back empty.
-QString filterLocalFile(const QString &value, const QString &cloudSettingLabel,
-                        RunReport &report);
+QString filterLocalFile(const QString &value, const QString &cloudSettingLabel, RunReport &report);
 
 /// Legacy library-system name to the cloud service's ILS type; "SIP2" for any other.
 QString ilsTypeForName(const QString &name);

@@ -20,10 +20,22 @@ void endLine(Stream stream);
 /// Writes text, then a line end, and flushes.
 void writeLine(Stream stream, const QString &text);
 
-inline void out(const QString &text) { write(Stream::Out, text); }
-inline void outLine(const QString &text) { writeLine(Stream::Out, text); }
-inline void err(const QString &text) { write(Stream::Err, text); }
-inline void errLine(const QString &text) { writeLine(Stream::Err, text); }
+inline void out(const QString &text)
+{
+    write(Stream::Out, text);
+}
+inline void outLine(const QString &text)
+{
+    writeLine(Stream::Out, text);
+}
+inline void err(const QString &text)
+{
+    write(Stream::Err, text);
+}
+inline void errLine(const QString &text)
+{
+    writeLine(Stream::Err, text);
+}
 
 /// Reads one character from standard input and discards it (end of input counts).
 void waitForKey();

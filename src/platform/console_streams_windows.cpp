@@ -39,7 +39,8 @@ HANDLE handleOf(Stream stream)
 bool isConsole(HANDLE handle)
 {
     DWORD mode = 0;
-    return handle != nullptr && handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode) != 0;
+    return handle != nullptr && handle != INVALID_HANDLE_VALUE
+        && GetConsoleMode(handle, &mode) != 0;
 }
 
 } // namespace

@@ -42,12 +42,9 @@ MakeFolderResult makeFolder(const QString &path)
     if (::mkdir(nativePath.constData(), 0777) == 0)
         return MakeFolderResult::Created;
     switch (errno) {
-    case EEXIST:
-        return MakeFolderResult::AlreadyExists;
-    case ENOENT:
-        return MakeFolderResult::PathNotFound;
-    default:
-        return MakeFolderResult::OtherFailure;
+    case EEXIST: return MakeFolderResult::AlreadyExists;
+    case ENOENT: return MakeFolderResult::PathNotFound;
+    default: return MakeFolderResult::OtherFailure;
     }
 }
 

@@ -56,7 +56,6 @@ TEST(Folders, DesktopFolderFollowsTheUserDirectories)
     // The desktop is named whether or not it exists; creating it is the caller's part.
     EXPECT_EQ(Folders::desktopFolder(), home.path() + u"/Desktop"_s);
 
-    writeTestFile(config.filePath(u"user-dirs.dirs"_s),
-                  "XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n");
+    writeTestFile(config.filePath(u"user-dirs.dirs"_s), "XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n");
     EXPECT_EQ(Folders::desktopFolder(), home.path() + u"/Schreibtisch"_s);
 }

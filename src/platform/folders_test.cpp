@@ -34,7 +34,8 @@ TEST(Folders, MakeFolderTellsWhatHappened)
         // A backslash is an ordinary character of a name here.
         {"name with backslashes and spaces", dir.filePath(u"a\\b c/"_s), Result::Created},
 #endif
-        {"name beyond the ANSI code page", dir.filePath(u"\u0141ukasz \u6e2c\u8a66/"_s), Result::Created},
+        {"name beyond the ANSI code page", dir.filePath(u"\u0141ukasz \u6e2c\u8a66/"_s),
+         Result::Created},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);

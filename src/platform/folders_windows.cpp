@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <string>
 
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 namespace Folders {
 namespace {
@@ -61,12 +61,9 @@ MakeFolderResult makeFolder(const QString &path)
     if (CreateDirectoryW(reinterpret_cast<LPCWSTR>(nativePath.utf16()), nullptr))
         return MakeFolderResult::Created;
     switch (GetLastError()) {
-    case ERROR_ALREADY_EXISTS:
-        return MakeFolderResult::AlreadyExists;
-    case ERROR_PATH_NOT_FOUND:
-        return MakeFolderResult::PathNotFound;
-    default:
-        return MakeFolderResult::OtherFailure;
+    case ERROR_ALREADY_EXISTS: return MakeFolderResult::AlreadyExists;
+    case ERROR_PATH_NOT_FOUND: return MakeFolderResult::PathNotFound;
+    default: return MakeFolderResult::OtherFailure;
     }
 }
 

@@ -19,7 +19,8 @@ TEST(Folders, CommonAppDataFolderIsTheShellsAndIsMadeWhenMissing)
     ScopedFolders folders;
 
     folders.setProgramData(dir.filePath(u"ProgramData"_s));
-    EXPECT_EQ(Folders::commonAppDataFolder(), QDir::toNativeSeparators(dir.filePath(u"ProgramData"_s)));
+    EXPECT_EQ(Folders::commonAppDataFolder(),
+              QDir::toNativeSeparators(dir.filePath(u"ProgramData"_s)));
     EXPECT_TRUE(QFileInfo(dir.filePath(u"ProgramData"_s)).isDir());
 
     // A folder that cannot be made is no folder.

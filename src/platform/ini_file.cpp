@@ -23,10 +23,9 @@ constexpr qsizetype kSectionBufferSize = 1024;
 // code page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for the control
 // characters of the same number, as the Windows tables have them.
 constexpr std::array<char16_t, 32> kHighControlRange = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
 char windows1252Byte(char16_t c)
@@ -89,10 +88,8 @@ bool isWhitespace(char c)
     case '\f':
     case '\r':
     case '\x1A': // Ctrl-Z, the old end-of-file mark
-    case ' ':
-        return true;
-    default:
-        return false; // NBSP (0xA0) included
+    case ' ': return true;
+    default: return false; // NBSP (0xA0) included
     }
 }
 
@@ -136,9 +133,8 @@ bool namesMatch(QByteArrayView a, QByteArrayView b)
 const Section *findSection(const Contents &contents, QByteArrayView name)
 {
     // Only the first section of that name counts; later ones are never searched.
-    const auto found = std::find_if(contents.begin(), contents.end(), [name](const Section &s) {
-        return namesMatch(s.name, name);
-    });
+    const auto found = std::find_if(contents.begin(), contents.end(),
+                                    [name](const Section &s) { return namesMatch(s.name, name); });
     return found == contents.end() ? nullptr : &*found;
 }
 
@@ -212,7 +208,10 @@ Contents parse(const QByteArray &fileBytes)
     const QByteArray text = windows1252Text(fileBytes);
     Contents contents;
     scanLines(
-        text, [&contents](QByteArrayView name) { contents.append(Section{name.toByteArray(), {}}); },
+        text,
+        [&contents](QByteArrayView name) {
+            contents.append(Section{name.toByteArray(), {}});
+        },
         [&contents](QByteArrayView name, QByteArrayView value, bool hasValue) {
             QList<Entry> &entries = contents.back().entries;
             // Of two nameless entries in a row only the first is kept.
@@ -260,17 +259,16 @@ QByteArrayView foldedNameIn(QByteArrayView name, NameBuffer &buffer)
 
 } // namespace
 
-QByteArray readString(const Contents &contents, const QByteArray &section,
-                      const QByteArray &key, const QByteArray &defaultValue)
+QByteArray readString(const Contents &contents, const QByteArray &section, const QByteArray &key,
+                      const QByteArray &defaultValue)
 {
     const Section *found = findSection(contents, trimmed(section));
     const QByteArrayView wantedKey = trimmed(key);
     std::optional<QByteArrayView> value;
     if (found) {
-        const auto it = std::find_if(found->entries.begin(), found->entries.end(),
-                                     [wantedKey](const Entry &e) {
-                                         return namesMatch(e.name, wantedKey);
-                                     });
+        const auto it =
+            std::find_if(found->entries.begin(), found->entries.end(),
+                         [wantedKey](const Entry &e) { return namesMatch(e.name, wantedKey); });
         if (it != found->entries.end() && it->hasValue)
             value = it->value;
     }
@@ -303,7 +301,8 @@ IndexedFile::IndexedFile(const QString &path)
         [&](QByteArrayView name, QByteArrayView value, bool hasValue) {
             const QByteArrayView key = folded(name);
             if (entries != nullptr && !entries->contains(key))
-                entries->insert(key, hasValue ? std::optional<QByteArrayView>(value) : std::nullopt);
+                entries->insert(key,
+                                hasValue ? std::optional<QByteArrayView>(value) : std::nullopt);
         });
 }
 
@@ -361,8 +360,7 @@ QByteArrayList readSection(const QString &path, const QByteArray &section)
     return readSection(parse(fileBytes(path).value_or(QByteArray())), section);
 }
 
-std::optional<QByteArrayList> readSectionIfReadable(const QString &path,
-                                                    const QByteArray &section)
+std::optional<QByteArrayList> readSectionIfReadable(const QString &path, const QByteArray &section)
 {
     const std::optional<QByteArray> bytes = fileBytes(path);
     if (!bytes) {

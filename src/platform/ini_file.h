@@ -26,8 +26,7 @@ QByteArrayList readSection(const QString &path, const QByteArray &section);
 /// readSection for a file whose loss must be told: nothing when something is at \a path
 /// but cannot be read whole (a folder, no permission, a read error). A missing file has
 /// no sections.
-std::optional<QByteArrayList> readSectionIfReadable(const QString &path,
-                                                    const QByteArray &section);
+std::optional<QByteArrayList> readSectionIfReadable(const QString &path, const QByteArray &section);
 
 struct Entry {
     QByteArray name;
@@ -48,8 +47,8 @@ using Contents = QList<Section>;
 Contents parse(const QByteArray &fileBytes);
 
 /// readString and readSection over contents already parsed.
-QByteArray readString(const Contents &contents, const QByteArray &section,
-                      const QByteArray &key, const QByteArray &defaultValue = {});
+QByteArray readString(const Contents &contents, const QByteArray &section, const QByteArray &key,
+                      const QByteArray &defaultValue = {});
 QByteArrayList readSection(const Contents &contents, const QByteArray &section);
 
 /// A file read and indexed once, for many lookups: readString gives what the call with the

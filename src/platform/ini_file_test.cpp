@@ -37,9 +37,9 @@ void expectStrings(std::initializer_list<StringCase> cases)
     for (const StringCase &c : cases) {
         SCOPED_TRACE(c.name);
         const IniFile::Contents contents = IniFile::parse(bytes(c.file));
-        EXPECT_EQ(IniFile::readString(contents, bytes(c.section), bytes(c.key),
-                                      bytes(c.defaultValue)),
-                  bytes(c.expected));
+        EXPECT_EQ(
+            IniFile::readString(contents, bytes(c.section), bytes(c.key), bytes(c.defaultValue)),
+            bytes(c.expected));
         writeTestFile(path, bytes(c.file));
         const IniFile::IndexedFile indexed(path);
         EXPECT_EQ(indexed.readString(bytes(c.section), bytes(c.key), bytes(c.defaultValue)),
@@ -147,8 +147,8 @@ TEST(IniFile, HandlesTheDefaultLikeAValue)
 TEST(IniFile, CutsValuesToTheBufferSize)
 {
     const QByteArray longValue(300, 'x');
-    const IniFile::Contents contents = IniFile::parse("[s]\nk=" + longValue + "\nq=\""
-                                                     + QByteArray(255, 'y') + "\"\n");
+    const IniFile::Contents contents =
+        IniFile::parse("[s]\nk=" + longValue + "\nq=\"" + QByteArray(255, 'y') + "\"\n");
     EXPECT_EQ(IniFile::readString(contents, "s", "k"), QByteArray(255, 'x'));
     // The quotes go before the cut, so all 255 bytes between them are kept.
     EXPECT_EQ(IniFile::readString(contents, "s", "q"), QByteArray(255, 'y'));
@@ -178,7 +178,7 @@ TEST(IniFile, ReadsFilesWithByteOrderMarksAsWindows1252)
 
     // An invalid sequence in a UTF-8 file reads as "?".
     EXPECT_EQ(IniFile::readString(IniFile::parse("\xEF\xBB\xBFk=a\xFF"
-                                                  "b"),
+                                                 "b"),
                                   "", "k"),
               "a?b");
 }
@@ -204,7 +204,9 @@ TEST(IniFile, ListsTheEntriesOfASection)
         {"name=value and bare names", "[r]\n k = v \nbare\ne=\n"sv, "r", {"k=v", "bare", "e="}},
         {"quotes kept", "[r]\nk=\"v\"\n"sv, "r", {"k=\"v\""}},
         {"semicolon entries left out", "[r]\n;c=1\n;x\n#h\nk\n"sv, "r", {"#h", "k"}},
-        {"second nameless entry in a row dropped", "[r]\n=a\n=b\nk=c\n=d\n"sv, "r",
+        {"second nameless entry in a row dropped",
+         "[r]\n=a\n=b\nk=c\n=d\n"sv,
+         "r",
          {"=a", "k=c", "=d"}},
         {"section argument is not trimmed", "[r]\nk\n"sv, " r", {}},
         {"header name is trimmed", "[ r ]\nk\n"sv, "R", {"k"}},

@@ -31,7 +31,7 @@ public:
     /// Starts handing what was written so far to the storage device, without waiting for
     /// it, so that a later syncToStorage has less to wait for. Only a hint: a failure shows
     /// in syncToStorage.
-    virtual void startSyncToStorage() {}
+    virtual void startSyncToStorage() { }
     /// Hands what the system still holds of the file to the storage device.
     virtual bool syncToStorage() = 0;
     /// Closes the file. Some file systems (a network share) report a failed write only here.
@@ -59,9 +59,8 @@ std::unique_ptr<OutputFile> openOutputFile(const QString &path, OutputFile::Mode
                                            QString *error);
 
 /// How a writer opens its file; tests give one whose files fail on purpose.
-using OutputFileOpener =
-    std::function<std::unique_ptr<OutputFile>(const QString &path, OutputFile::Mode mode,
-                                              QString *error)>;
+using OutputFileOpener = std::function<std::unique_ptr<OutputFile>(
+    const QString &path, OutputFile::Mode mode, QString *error)>;
 
 /// Gives the file \a from the name \a to in one step, replacing any file of that name, so
 /// that \a to is always the old file or the new one, never part of either. On true the new

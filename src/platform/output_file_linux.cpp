@@ -19,7 +19,7 @@ QString systemReason(int error)
 
 class PosixOutputFile final : public OutputFile {
 public:
-    explicit PosixOutputFile(int fd) : m_fd(fd) {}
+    explicit PosixOutputFile(int fd) : m_fd(fd) { }
     ~PosixOutputFile() override
     {
         if (m_fd >= 0)
@@ -105,13 +105,10 @@ bool syncFolder(const QString &folder, QString *error)
 int openFlags(OutputFile::Mode mode)
 {
     switch (mode) {
-    case OutputFile::Mode::Append:
-        return O_WRONLY | O_CREAT | O_APPEND;
+    case OutputFile::Mode::Append: return O_WRONLY | O_CREAT | O_APPEND;
     case OutputFile::Mode::Replace:
-    case OutputFile::Mode::ReplaceForOwnerOnly:
-        return O_WRONLY | O_CREAT | O_TRUNC;
-    case OutputFile::Mode::Existing:
-        return O_WRONLY;
+    case OutputFile::Mode::ReplaceForOwnerOnly: return O_WRONLY | O_CREAT | O_TRUNC;
+    case OutputFile::Mode::Existing: return O_WRONLY;
     }
     return O_WRONLY;
 }

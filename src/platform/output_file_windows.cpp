@@ -21,7 +21,7 @@ QString systemReason(DWORD error)
 
 class WindowsOutputFile final : public OutputFile {
 public:
-    explicit WindowsOutputFile(HANDLE handle) : m_handle(handle) {}
+    explicit WindowsOutputFile(HANDLE handle) : m_handle(handle) { }
     ~WindowsOutputFile() override
     {
         if (m_handle != INVALID_HANDLE_VALUE)
@@ -81,13 +81,10 @@ namespace {
 DWORD creationDisposition(OutputFile::Mode mode)
 {
     switch (mode) {
-    case OutputFile::Mode::Append:
-        return OPEN_ALWAYS;
+    case OutputFile::Mode::Append: return OPEN_ALWAYS;
     case OutputFile::Mode::Replace:
-    case OutputFile::Mode::ReplaceForOwnerOnly:
-        return CREATE_ALWAYS;
-    case OutputFile::Mode::Existing:
-        return OPEN_EXISTING;
+    case OutputFile::Mode::ReplaceForOwnerOnly: return CREATE_ALWAYS;
+    case OutputFile::Mode::Existing: return OPEN_EXISTING;
     }
     return CREATE_ALWAYS;
 }
@@ -102,11 +99,10 @@ std::unique_ptr<OutputFile> openOutputFile(const QString &path, OutputFile::Mode
     // may be removed while open. A file for its owner alone takes its folder's
     // permissions, as every file does (the export folder is on the user's own desktop).
     const QString nativePath = QDir::toNativeSeparators(path);
-    const HANDLE handle = CreateFileW(reinterpret_cast<LPCWSTR>(nativePath.utf16()),
-                                      append ? FILE_APPEND_DATA : GENERIC_WRITE,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, creationDisposition(mode),
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE handle = CreateFileW(
+        reinterpret_cast<LPCWSTR>(nativePath.utf16()), append ? FILE_APPEND_DATA : GENERIC_WRITE,
+        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, creationDisposition(mode),
+        FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         if (error != nullptr)
             *error = systemReason(GetLastError());

@@ -38,7 +38,7 @@ TEST(HexCodec, RoundTripsTextBeyondAscii)
         EXPECT_EQ(codec.decode(stored), text);
     }
     EXPECT_EQ(codec.decode(u"34A6"_s), u"Az"_s);
-    EXPECT_EQ(codec.decode(u"abc"_s), u"abc"_s); // odd length: never encoded
+    EXPECT_EQ(codec.decode(u"abc"_s), u"abc"_s);             // odd length: never encoded
     EXPECT_EQ(codec.decode(u"zz"_s), codec.decode(u"00"_s)); // not hexadecimal: 0
 }
 

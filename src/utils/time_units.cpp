@@ -11,7 +11,8 @@ namespace {
 
 constexpr QLatin1StringView kNoFactorMessage{
     "Conversion Failure: Unable to get conversion factor from %1 to seconds"};
-constexpr QLatin1StringView kNoConversionMessage{"Conversion Failure: Could not convert from %1 to %2"};
+constexpr QLatin1StringView kNoConversionMessage{
+    "Conversion Failure: Could not convert from %1 to %2"};
 
 int saturatingTruncate(double value)
 {
@@ -29,11 +30,8 @@ int saturatingTruncate(double value)
 const QMap<QString, double> &unitFactorTable()
 {
     static const QMap<QString, double> table{
-        {u"milliseconds"_s, 0.001},
-        {u"seconds"_s, 1.0},
-        {u"minutes"_s, 60.0},
-        {u"hours"_s, 3600.0},
-        {u"days"_s, 86400.0},
+        {u"milliseconds"_s, 0.001}, {u"seconds"_s, 1.0},  {u"minutes"_s, 60.0},
+        {u"hours"_s, 3600.0},       {u"days"_s, 86400.0},
     };
     return table;
 }
@@ -62,8 +60,7 @@ double unitFactor(const QString &units)
     return *factor;
 }
 
-std::optional<int> convertUnitsIfKnown(int value, const QString &fromUnits,
-                                       const QString &toUnits)
+std::optional<int> convertUnitsIfKnown(int value, const QString &fromUnits, const QString &toUnits)
 {
     const std::optional<double> fromFactor = findUnitFactor(fromUnits);
     const std::optional<double> toFactor = fromFactor ? findUnitFactor(toUnits) : std::nullopt;
@@ -77,7 +74,8 @@ int convertUnits(int value, const QString &fromUnits, const QString &toUnits)
 {
     const std::optional<int> converted = convertUnitsIfKnown(value, fromUnits, toUnits);
     if (!converted)
-        throw std::runtime_error(QString(kNoConversionMessage).arg(fromUnits, toUnits).toStdString());
+        throw std::runtime_error(
+            QString(kNoConversionMessage).arg(fromUnits, toUnits).toStdString());
     return *converted;
 }
 

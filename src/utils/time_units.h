@@ -21,7 +21,6 @@ int convertUnits(int value, const QString &fromUnits, const QString &toUnits);
 
 /// convertUnits for a caller that keeps the value when it does not convert: nothing when
 /// either unit name does not convert, and nothing thrown.
-std::optional<int> convertUnitsIfKnown(int value, const QString &fromUnits,
-                                       const QString &toUnits);
+std::optional<int> convertUnitsIfKnown(int value, const QString &fromUnits, const QString &toUnits);
 
 } // namespace UtilsLib

@@ -67,7 +67,8 @@ TEST(TimeUnits, FailsWithTheNamesAsGiven)
         UtilsLib::unitFactor(u"Fortnights"_s);
         ADD_FAILURE() << "no exception";
     } catch (const std::runtime_error &error) {
-        EXPECT_STREQ(error.what(),
-                     "Conversion Failure: Unable to get conversion factor from Fortnights to seconds");
+        EXPECT_STREQ(
+            error.what(),
+            "Conversion Failure: Unable to get conversion factor from Fortnights to seconds");
     }
 }

@@ -44,13 +44,10 @@ QString fileNameWithoutLastExtension(const QString &path)
 
 } // namespace
 
-XmlPreferences::XmlPreferences(const QString &type)
-    : m_type(type)
-{
-}
+XmlPreferences::XmlPreferences(const QString &type) : m_type(type)
+{ }
 
-XmlPreferences::XmlPreferences(const XmlPreferences &other)
-    : PortablePreferences(other)
+XmlPreferences::XmlPreferences(const XmlPreferences &other) : PortablePreferences(other)
 {
     const QMutexLocker locker(&other.m_lock);
     m_type = other.m_type;
@@ -82,8 +79,8 @@ QString XmlPreferences::entryKey(const QString &name)
 {
     // Names are nearly always ASCII, upper-cased here without the Unicode tables; a name
     // with any other character goes through them (where "ß" becomes "SS").
-    const bool isAscii = std::all_of(name.cbegin(), name.cend(),
-                                     [](QChar c) { return c.unicode() < 0x80; });
+    const bool isAscii =
+        std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 0x80; });
     if (!isAscii)
         return name.toUpper();
     QString key(name.size(), Qt::Uninitialized);

@@ -31,8 +31,9 @@ qint64 countEntityReferences(const QByteArray &bytes)
         const QByteArrayView rest = QByteArrayView(bytes).sliced(at + 1);
         if (rest.startsWith('#'))
             continue;
-        const bool predefined = std::any_of(std::begin(kPredefined), std::end(kPredefined),
-                                            [&rest](const char *name) { return rest.startsWith(name); });
+        const bool predefined =
+            std::any_of(std::begin(kPredefined), std::end(kPredefined),
+                        [&rest](const char *name) { return rest.startsWith(name); });
         if (!predefined)
             ++count;
     }
@@ -41,10 +42,8 @@ qint64 countEntityReferences(const QByteArray &bytes)
 
 } // namespace
 
-XmlPreferencesFileParser::XmlPreferencesFileParser(EntrySink store)
-    : m_store(std::move(store))
-{
-}
+XmlPreferencesFileParser::XmlPreferencesFileParser(EntrySink store) : m_store(std::move(store))
+{ }
 
 bool XmlPreferencesFileParser::parse(QIODevice &input)
 {
@@ -65,8 +64,9 @@ bool XmlPreferencesFileParser::parse(QIODevice &input)
         return false;
     };
     const auto expansionRefused = [&] {
-        return notWellFormed(u"its entity references would expand to more than %1 MiB of text"_s
-                                 .arg(kMaxExpandedCharacters / (1024 * 1024)));
+        return notWellFormed(
+            u"its entity references would expand to more than %1 MiB of text"_s.arg(
+                kMaxExpandedCharacters / (1024 * 1024)));
     };
 
     // The document is fed in chunks so that the references can be counted before the
@@ -121,16 +121,10 @@ bool XmlPreferencesFileParser::parse(QIODevice &input)
         case QXmlStreamReader::StartElement:
             startElement(reader.qualifiedName(), reader.attributes());
             break;
-        case QXmlStreamReader::Characters:
-            characters(reader.text());
-            break;
-        case QXmlStreamReader::EndElement:
-            endElement();
-            break;
-        case QXmlStreamReader::EndDocument:
-            return true;
-        default:
-            break; // declarations, comments and processing instructions carry no setting
+        case QXmlStreamReader::Characters: characters(reader.text()); break;
+        case QXmlStreamReader::EndElement: endElement(); break;
+        case QXmlStreamReader::EndDocument: return true;
+        default: break; // declarations, comments and processing instructions carry no setting
         }
     }
 }
@@ -158,8 +152,8 @@ void XmlPreferencesFileParser::endElement()
 {
     if (m_pending) {
         // The value is decoded once, as a whole, however many pieces it was read in.
-        const QString value = m_pending->encrypted ? HexCodec().decode(m_pendingText)
-                                                   : m_pendingText;
+        const QString value =
+            m_pending->encrypted ? HexCodec().decode(m_pendingText) : m_pendingText;
         m_store(PreferenceEntry{m_pending->name, value, m_pending->units, m_pending->encrypted});
     }
     m_pending.reset();

@@ -103,10 +103,14 @@ TEST_F(XmlPreferencesFileTest, KeepsEntriesCompletedBeforeAParseError)
         const char *name;
         QByteArray contents;
     } cases[] = {
-        {"truncated", "<Settings><entry name='a'>1</entry><entry name='b'>2</entry><entry name='c'>3"},
-        {"mismatched tag", "<Settings><entry name='a'>1</entry><entry name='b'>2</entry></Setting>"},
-        {"content after the root", "<Settings><entry name='a'>1</entry><entry name='b'>2</entry></Settings><x/>"},
-        {"undeclared entity", "<Settings><entry name='a'>1</entry><entry name='b'>2</entry><entry name='c'>&x;</entry>"},
+        {"truncated",
+         "<Settings><entry name='a'>1</entry><entry name='b'>2</entry><entry name='c'>3"},
+        {"mismatched tag",
+         "<Settings><entry name='a'>1</entry><entry name='b'>2</entry></Setting>"},
+        {"content after the root",
+         "<Settings><entry name='a'>1</entry><entry name='b'>2</entry></Settings><x/>"},
+        {"undeclared entity",
+         "<Settings><entry name='a'>1</entry><entry name='b'>2</entry><entry name='c'>&x;</entry>"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -114,7 +118,9 @@ TEST_F(XmlPreferencesFileTest, KeepsEntriesCompletedBeforeAParseError)
         store.setString(u"earlier"_s, u"e"_s);
         const QString path = file(u"broken.qfp"_s, c.contents);
         EXPECT_FALSE(store.load(path, false));
-        EXPECT_EQ(store.entries(), (QMap<QString, QString>{{u"earlier"_s, u"e"_s}, {u"a"_s, u"1"_s}, {u"b"_s, u"2"_s}}));
+        EXPECT_EQ(
+            store.entries(),
+            (QMap<QString, QString>{{u"earlier"_s, u"e"_s}, {u"a"_s, u"1"_s}, {u"b"_s, u"2"_s}}));
         EXPECT_TRUE(store.load(path, true));
     }
     for (const QByteArray &contents : {QByteArray(), "   "_ba, "not xml"_ba}) {
@@ -134,7 +140,8 @@ TEST_F(XmlPreferencesFileTest, MissingFileLeavesTheStoreUnchanged)
 
 TEST_F(XmlPreferencesFileTest, TakesTheEncodingFromTheDocument)
 {
-    const QString text = u"<?xml version=\"1.0\" encoding=\"utf-16\"?><S><entry name='é'>日本</entry></S>"_s;
+    const QString text =
+        u"<?xml version=\"1.0\" encoding=\"utf-16\"?><S><entry name='é'>日本</entry></S>"_s;
     QByteArray utf16("\xFF\xFE");
     utf16.append(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
     const struct {
@@ -143,9 +150,14 @@ TEST_F(XmlPreferencesFileTest, TakesTheEncodingFromTheDocument)
         QString entryName;
         QString value;
     } cases[] = {
-        {"UTF-8 with byte-order mark", "\xEF\xBB\xBF<S><entry name='n'>\xC3\xA9</entry></S>", u"n"_s, u"é"_s},
-        {"UTF-8 without", "<?xml version=\"1.0\" encoding=\"utf-8\" ?><S><entry name='n'>\xC3\xA9</entry></S>", u"n"_s, u"é"_s},
-        {"Latin-1", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><S><entry name='n'>\xE9</entry></S>", u"n"_s, u"é"_s},
+        {"UTF-8 with byte-order mark", "\xEF\xBB\xBF<S><entry name='n'>\xC3\xA9</entry></S>",
+         u"n"_s, u"é"_s},
+        {"UTF-8 without",
+         "<?xml version=\"1.0\" encoding=\"utf-8\" ?><S><entry name='n'>\xC3\xA9</entry></S>",
+         u"n"_s, u"é"_s},
+        {"Latin-1",
+         "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><S><entry name='n'>\xE9</entry></S>",
+         u"n"_s, u"é"_s},
         {"UTF-16", utf16, u"É"_s, u"日本"_s},
     };
     for (const auto &c : cases) {
@@ -198,7 +210,8 @@ TEST_F(XmlPreferencesFileTest, RejectsRunawayEntityExpansionQuickly)
             + QByteArray("&lol" + QByteArray::number(level - 1) + ";").repeated(10) + "\">\n";
     nested += "]>\n<S><entry name='a'>1</entry><entry name='b'>&lol9;</entry></S>\n";
 
-    QByteArray repeated = "<!DOCTYPE S [<!ENTITY a \"" + QByteArray(4000, 'A') + "\">]>\n<S><entry name='a'>1</entry><entry name='b'>";
+    QByteArray repeated = "<!DOCTYPE S [<!ENTITY a \"" + QByteArray(4000, 'A')
+        + "\">]>\n<S><entry name='a'>1</entry><entry name='b'>";
     repeated += QByteArray("&a;").repeated(20000) + "</entry></S>\n";
 
     for (const QByteArray &contents : {nested, repeated}) {
@@ -212,8 +225,10 @@ TEST_F(XmlPreferencesFileTest, RejectsRunawayEntityExpansionQuickly)
     }
 
     // Entities used with measure still read.
-    const QString modest = file(u"modest.qfp"_s, "<!DOCTYPE S [<!ENTITY a \"" + QByteArray(4000, 'A') + "\">]>\n<S><entry name='b'>"
-                                                     + QByteArray("&a;").repeated(100) + "</entry></S>\n");
+    const QString modest =
+        file(u"modest.qfp"_s,
+             "<!DOCTYPE S [<!ENTITY a \"" + QByteArray(4000, 'A') + "\">]>\n<S><entry name='b'>"
+                 + QByteArray("&a;").repeated(100) + "</entry></S>\n");
     ASSERT_TRUE(m_store.load(modest, false));
     EXPECT_EQ(m_store.getString(u"b"_s, QString()), QString(400000, u'A'));
 }
@@ -223,7 +238,8 @@ TEST_F(XmlPreferencesFileTest, SaysWhyALoadFailed)
     using Failure = UtilsLib::PreferenceLoadFailure;
     using Kind = Failure::Kind;
     QDir(m_dir.path()).mkdir(u"folder.qfp"_s);
-    QByteArray runaway = "<!DOCTYPE S [<!ENTITY a \"" + QByteArray(4000, 'A') + "\">]>\n<S><entry name='b'>";
+    QByteArray runaway =
+        "<!DOCTYPE S [<!ENTITY a \"" + QByteArray(4000, 'A') + "\">]>\n<S><entry name='b'>";
     runaway += QByteArray("&a;").repeated(20000) + "</entry></S>\n";
     const struct {
         const char *name;
@@ -231,22 +247,42 @@ TEST_F(XmlPreferencesFileTest, SaysWhyALoadFailed)
         Failure failure;
     } cases[] = {
         {"missing", m_dir.filePath(u"missing.qfp"_s), {Kind::NotFound, QString(), 0, 0}},
-        {"folder", m_dir.filePath(u"folder.qfp"_s), {Kind::Unreadable, u"it is a folder, not a file"_s, 0, 0}},
-        {"empty", file(u"empty.qfp"_s, QByteArray()), {Kind::NotWellFormed, u"the file is empty"_s, 1, 0}},
-        {"blanks", file(u"blanks.qfp"_s, "  \r\n"), {Kind::NotWellFormed, u"Premature end of document."_s, 2, 0}},
-        {"truncated", file(u"cut.qfp"_s, "<S>\n<entry name='a'>1</en"), {Kind::NotWellFormed, u"Premature end of document."_s, 2, 21}},
-        {"mismatched tag", file(u"tag.qfp"_s, "<S>\n<entry name='a'>1</entry>\n</T>\n"), {Kind::NotWellFormed, u"Opening and ending tag mismatch."_s, 3, 4}},
+        {"folder",
+         m_dir.filePath(u"folder.qfp"_s),
+         {Kind::Unreadable, u"it is a folder, not a file"_s, 0, 0}},
+        {"empty",
+         file(u"empty.qfp"_s, QByteArray()),
+         {Kind::NotWellFormed, u"the file is empty"_s, 1, 0}},
+        {"blanks",
+         file(u"blanks.qfp"_s, "  \r\n"),
+         {Kind::NotWellFormed, u"Premature end of document."_s, 2, 0}},
+        {"truncated",
+         file(u"cut.qfp"_s, "<S>\n<entry name='a'>1</en"),
+         {Kind::NotWellFormed, u"Premature end of document."_s, 2, 21}},
+        {"mismatched tag",
+         file(u"tag.qfp"_s, "<S>\n<entry name='a'>1</entry>\n</T>\n"),
+         {Kind::NotWellFormed, u"Opening and ending tag mismatch."_s, 3, 4}},
         // The line named is the one that holds the byte, not where the reader began decoding.
-        {"Latin-1 byte in UTF-8", file(u"latin1.qfp"_s, "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<S>\n<entry name='a'>1</entry>\n<entry name='b'>G\xE9ST</entry>\n</S>\n"),
+        {"Latin-1 byte in UTF-8",
+         file(u"latin1.qfp"_s,
+              "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<S>\n<entry name='a'>1</entry>\n<entry "
+              "name='b'>G\xE9ST</entry>\n</S>\n"),
          {Kind::NotWellFormed, u"Encountered incorrectly encoded content."_s, 4, 0}},
-        {"Latin-1 byte right after the declaration", file(u"prolog.qfp"_s, "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<S><entry name='b'>G\xE9ST</entry></S>\n<!-- end -->\n"),
+        {"Latin-1 byte right after the declaration",
+         file(u"prolog.qfp"_s,
+              "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<S><entry "
+              "name='b'>G\xE9ST</entry></S>\n<!-- end -->\n"),
          {Kind::NotWellFormed, u"Encountered incorrectly encoded content."_s, 2, 0}},
-        {"Latin-1 byte before the root, after a comment", file(u"comment.qfp"_s, "<?xml version=\"1.0\"?>\n<!-- saved -->\n\xE9<S/>\n"),
+        {"Latin-1 byte before the root, after a comment",
+         file(u"comment.qfp"_s, "<?xml version=\"1.0\"?>\n<!-- saved -->\n\xE9<S/>\n"),
          {Kind::NotWellFormed, u"Encountered incorrectly encoded content."_s, 3, 0}},
-        {"character cut short by the end of the file", file(u"cut-short.qfp"_s, "<S>\n<entry name='a'>1</entry>\n\xC3"),
+        {"character cut short by the end of the file",
+         file(u"cut-short.qfp"_s, "<S>\n<entry name='a'>1</entry>\n\xC3"),
          {Kind::NotWellFormed, u"Encountered incorrectly encoded content."_s, 3, 0}},
-        {"runaway entities", file(u"runaway.qfp"_s, runaway),
-         {Kind::NotWellFormed, u"its entity references would expand to more than 16 MiB of text"_s, 2, 8258}},
+        {"runaway entities",
+         file(u"runaway.qfp"_s, runaway),
+         {Kind::NotWellFormed, u"its entity references would expand to more than 16 MiB of text"_s,
+          2, 8258}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -266,7 +302,10 @@ namespace {
 /// A device that hands out its bytes, then fails as a disk that cannot be read would.
 class FailingDevice final : public QIODevice {
 public:
-    explicit FailingDevice(QByteArray bytes) : m_bytes(std::move(bytes)) { open(QIODevice::ReadOnly); }
+    explicit FailingDevice(QByteArray bytes) : m_bytes(std::move(bytes))
+    {
+        open(QIODevice::ReadOnly);
+    }
 
 protected:
     qint64 readData(char *data, qint64 maxSize) override
@@ -291,10 +330,12 @@ private:
 TEST(XmlPreferencesFileParser, AReadErrorPartWayIsUnreadableAndKeepsWhatWasRead)
 {
     QList<UtilsLib::PreferenceEntry> read;
-    UtilsLib::XmlPreferencesFileParser parser([&read](const UtilsLib::PreferenceEntry &entry) { read.append(entry); });
+    UtilsLib::XmlPreferencesFileParser parser(
+        [&read](const UtilsLib::PreferenceEntry &entry) { read.append(entry); });
     FailingDevice device("<S>\n<entry name='a'>1</entry>\n<entry name='b'>2");
     EXPECT_FALSE(parser.parse(device));
-    EXPECT_EQ(parser.failure(), (UtilsLib::PreferenceLoadFailure{UtilsLib::PreferenceLoadFailure::Kind::Unreadable,
-                                                                u"Input/output error"_s, 0, 0}));
+    EXPECT_EQ(parser.failure(),
+              (UtilsLib::PreferenceLoadFailure{UtilsLib::PreferenceLoadFailure::Kind::Unreadable,
+                                               u"Input/output error"_s, 0, 0}));
     EXPECT_EQ(read, (QList<UtilsLib::PreferenceEntry>{{u"a"_s, u"1"_s, QString(), false}}));
 }

@@ -40,11 +40,10 @@ TEST(XmlPreferences, ReadsIntegersInBaseTenAndConvertsOnlyKnownUnits)
         QString units;
         int expected;
     } cases[] = {
-        {"absent", QString(), 7},        {"text", QString(), 0},
-        {"minutes", QString(), 30},      {"minutes", u"seconds"_s, 1800},
-        {"minutes", u"unknown"_s, 30},   {"hex", QString(), 0},
-        {"negative", QString(), -5},     {"negative", u"seconds"_s, -5},
-        {"huge", QString(), 0},          {"absent", u"seconds"_s, 7},
+        {"absent", QString(), 7},        {"text", QString(), 0},         {"minutes", QString(), 30},
+        {"minutes", u"seconds"_s, 1800}, {"minutes", u"unknown"_s, 30},  {"hex", QString(), 0},
+        {"negative", QString(), -5},     {"negative", u"seconds"_s, -5}, {"huge", QString(), 0},
+        {"absent", u"seconds"_s, 7},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name + (u" in "_s + c.units).toStdString());
@@ -103,10 +102,12 @@ TEST(XmlPreferences, SetAllLoadsFirstThenStoresEveryValueAsText)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"base.qfp"_s);
-    writeTestFile(path, "<S><entry name='A' units='hours'>file</entry><entry name='B'>file</entry></S>");
+    writeTestFile(path,
+                  "<S><entry name='A' units='hours'>file</entry><entry name='B'>file</entry></S>");
     XmlPreferences store(u"MC Config"_s);
     EXPECT_TRUE(store.setAll({{u"a"_s, QVariant(5)}, {u"c"_s, QVariant(u"x"_s)}}, path));
-    EXPECT_EQ(store.entries(), (QMap<QString, QString>{{u"a"_s, u"5"_s}, {u"B"_s, u"file"_s}, {u"c"_s, u"x"_s}}));
+    EXPECT_EQ(store.entries(),
+              (QMap<QString, QString>{{u"a"_s, u"5"_s}, {u"B"_s, u"file"_s}, {u"c"_s, u"x"_s}}));
     EXPECT_EQ(store.getUnits(u"a"_s), u"unknown"_s);
     EXPECT_TRUE(store.setAll({}, dir.filePath(u"missing.qfp"_s)));
 
@@ -125,9 +126,10 @@ TEST(XmlPreferences, SavesUtf8WithCrLfIntoNewFolders)
     XmlPreferences store(u"MC Config"_s);
     store.setString(u"é"_s, u"ü"_s);
     ASSERT_TRUE(store.saveAs(path));
-    EXPECT_EQ(readTestFile(path), "<?xml version=\"1.0\" encoding=\"utf-8\" ?>\r\n<Settings>\r\n"
-                                  "<version>1.1</version>\r\n<type>MC Config</type>\r\n"
-                                  "<entry name='\xC3\xA9'>\xC3\xBC</entry>\r\n</Settings>\r\n");
+    EXPECT_EQ(readTestFile(path),
+              "<?xml version=\"1.0\" encoding=\"utf-8\" ?>\r\n<Settings>\r\n"
+              "<version>1.1</version>\r\n<type>MC Config</type>\r\n"
+              "<entry name='\xC3\xA9'>\xC3\xBC</entry>\r\n</Settings>\r\n");
     store.clear();
     ASSERT_TRUE(store.save());
     EXPECT_EQ(readTestFile(path).count("\r\n"), 5);

@@ -25,11 +25,12 @@ XmlPreferences roundTrip(XmlPreferences &store)
 TEST(XmlPreferencesWriter, WritesAnEmptyStoreAsFiveLines)
 {
     XmlPreferences store(u"MC Config"_s);
-    EXPECT_EQ(store.toXml(u"\r\n"_s), u"<?xml version=\"1.0\" encoding=\"utf-8\" ?>\r\n"
-                                      "<Settings>\r\n"
-                                      "<version>1.1</version>\r\n"
-                                      "<type>MC Config</type>\r\n"
-                                      "</Settings>\r\n"_s);
+    EXPECT_EQ(store.toXml(u"\r\n"_s),
+              u"<?xml version=\"1.0\" encoding=\"utf-8\" ?>\r\n"
+              "<Settings>\r\n"
+              "<version>1.1</version>\r\n"
+              "<type>MC Config</type>\r\n"
+              "</Settings>\r\n"_s);
 }
 
 TEST(XmlPreferencesWriter, WritesEntriesInOrderOfTheirUpperCasedNames)
@@ -38,14 +39,15 @@ TEST(XmlPreferencesWriter, WritesEntriesInOrderOfTheirUpperCasedNames)
     store.setEntry(u"_z"_s, u"x<y"_s, u"minutes"_s, false);
     store.setEntry(u"b"_s, u"Az"_s, u"seconds"_s, true);
     store.setString(u"A 'q'"_s, QString());
-    EXPECT_EQ(store.toXml(u"\n"_s), u"<?xml version=\"1.0\" encoding=\"utf-8\" ?>\n"
-                                    "<Settings>\n"
-                                    "<version>1.1</version>\n"
-                                    "<type>A&amp;B</type>\n"
-                                    "<entry name='A &apos;q&apos;'></entry>\n"
-                                    "<entry name='b' encrypted='1' units='seconds'>34a6</entry>\n"
-                                    "<entry name='_z' units='minutes'>x&lt;y</entry>\n"
-                                    "</Settings>\n"_s);
+    EXPECT_EQ(store.toXml(u"\n"_s),
+              u"<?xml version=\"1.0\" encoding=\"utf-8\" ?>\n"
+              "<Settings>\n"
+              "<version>1.1</version>\n"
+              "<type>A&amp;B</type>\n"
+              "<entry name='A &apos;q&apos;'></entry>\n"
+              "<entry name='b' encrypted='1' units='seconds'>34a6</entry>\n"
+              "<entry name='_z' units='minutes'>x&lt;y</entry>\n"
+              "</Settings>\n"_s);
 }
 
 TEST(XmlPreferencesWriter, ReadsBackWhatItWrites)
@@ -65,7 +67,8 @@ TEST(XmlPreferencesWriter, ReadsBackWhatItWrites)
         {"encrypted and empty", u"Token"_s, QString(), u"days"_s, true},
         {"awkward name and units", u"<a & 'b'>"_s, u"1"_s, u"x\"'y"_s, false},
         {"spaces and tabs", u"Padded"_s, u"  a\tb  "_s, QString(), false},
-        {"tab and line breaks in name and units", u"Two\tpart\r\nname"_s, u"2"_s, u"min\nutes"_s, false},
+        {"tab and line breaks in name and units", u"Two\tpart\r\nname"_s, u"2"_s, u"min\nutes"_s,
+         false},
     };
     XmlPreferences store(u"MC Config"_s);
     for (const auto &c : cases)

@@ -22,7 +22,7 @@ using WriteFunction = ssize_t (*)(int, const void *, size_t);
 using ReadFunction = ssize_t (*)(int, void *, size_t);
 using SyncFunction = int (*)(int);
 
-long long g_spaceLeft = -1; // -1: not read from the environment yet
+long long g_spaceLeft = -1;       // -1: not read from the environment yet
 long long g_bytesBeforeKill = -1; // -1: not read from the environment yet
 
 /// The path of the file open as \a fd, into \a path; false when it cannot be told.
@@ -134,7 +134,8 @@ extern "C" ssize_t read(int fd, void *data, size_t size)
         errno = EIO;
         return -1;
     }
-    const size_t allowed = static_cast<size_t>(good - position) < size ? size_t(good - position) : size;
+    const size_t allowed =
+        static_cast<size_t>(good - position) < size ? size_t(good - position) : size;
     return realRead(fd, data, allowed);
 }
 

@@ -9,8 +9,7 @@ public:
     FailingOutputFile(std::unique_ptr<OutputFile> file, const OutputFailures &failures,
                       std::shared_ptr<qint64> spaceLeft)
         : m_file(std::move(file)), m_failures(failures), m_spaceLeft(std::move(spaceLeft))
-    {
-    }
+    { }
 
     bool write(const char *data, qint64 size) override
     {

@@ -16,7 +16,7 @@ public:
     QString getString(const QString &name, const QString &defaultValue) override;
     int getInt(const QString &name, int defaultValue) override;
     void remove(const QString &name) override;
-    void removeFile() override {}
+    void removeFile() override { }
     bool save() override { return false; }
     bool load(const QString &, bool acceptFailure) override { return acceptFailure; }
     bool setAll(const ValueMap &values, const QString &path) override;

@@ -24,10 +24,19 @@ public:
     TemporaryInstallation(const TemporaryInstallation &) = delete;
     TemporaryInstallation &operator=(const TemporaryInstallation &) = delete;
 
-    QString exportFolder() const { return m_dir.path() + QStringLiteral("/Desktop/KESTRUN_SETTINGS/"); }
-    QString exportFilePath() const { return exportFolder() + QStringLiteral("kestrunSettings.csv"); }
+    QString exportFolder() const
+    {
+        return m_dir.path() + QStringLiteral("/Desktop/KESTRUN_SETTINGS/");
+    }
+    QString exportFilePath() const
+    {
+        return exportFolder() + QStringLiteral("kestrunSettings.csv");
+    }
     QString groupsDumpPath() const { return exportFolder() + QStringLiteral("groupsDump.csv"); }
-    QString computersDumpPath() const { return exportFolder() + QStringLiteral("resComputersDump.csv"); }
+    QString computersDumpPath() const
+    {
+        return exportFolder() + QStringLiteral("resComputersDump.csv");
+    }
 
     QString consoleDataFolder() const
     {

@@ -15,8 +15,8 @@ constexpr DWORD kLongestHoldMs = 120000;
 
 bool makeFile(const wchar_t *path)
 {
-    const HANDLE handle = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE handle =
+        CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return false;
     return CloseHandle(handle) != 0;
