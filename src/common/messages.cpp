@@ -79,30 +79,9 @@ QString servicePreferencesPathWas(const QString &path)
     return u"MS QFP Path: "_s + shown(path);
 }
 
-QString preferencesFileMissing(const QString &path)
+QString preferencesNotLoadedBecause(const QString &failure)
 {
-    return u"Reason: '"_s + shown(path) + u"' does not exist."_s;
-}
-
-QString preferencesFileMissingFromWorkingFolder(const QString &path, const QString &lookedForAt)
-{
-    return u"Reason: '"_s + shown(path) + u"' does not exist: it was looked for at '"_s
-        + shown(lookedForAt)
-        + u"' (the program must be started from the Management Console's program folder)."_s;
-}
-
-QString preferencesFileUnreadable(const QString &path, const QString &systemReason)
-{
-    return u"Reason: '"_s + shown(path) + u"' could not be read: "_s + withoutFullStop(systemReason)
-        + u"."_s;
-}
-
-QString preferencesFileNotValid(const QString &path, const QString &readerMessage, qint64 line,
-                                qint64 column)
-{
-    return u"Reason: '"_s + shown(path) + u"' is not a valid preference file: "_s
-        + withoutFullStop(readerMessage) + u" (line "_s + QString::number(line) + u", column "_s
-        + QString::number(column) + u")."_s;
+    return u"Reason: "_s + failure + u"."_s;
 }
 
 QString preferenceStageFailed()
@@ -320,6 +299,55 @@ QString nothingToConfigure()
 QString pressEnterToClose()
 {
     return u"Press Enter to close."_s;
+}
+
+QString preferenceFileFailed(const QString &path, const QString &whatIsWrong)
+{
+    return u"'"_s + shown(path) + u"' "_s + whatIsWrong;
+}
+
+QString preferenceFileMissing()
+{
+    return u"does not exist"_s;
+}
+
+QString preferenceFileMissingFromWorkingFolder(const QString &lookedForAt)
+{
+    return u"does not exist: it was looked for at '"_s + shown(lookedForAt)
+        + u"' (the program must be started from the Management Console's program folder)"_s;
+}
+
+QString preferenceFileUnreadable(const QString &systemReason)
+{
+    return u"could not be read: "_s + withoutFullStop(systemReason);
+}
+
+QString preferenceFileNotValid(const QString &readerMessage, qint64 line, qint64 column)
+{
+    return u"is not a valid preference file: "_s + withoutFullStop(readerMessage) + u" (line "_s
+        + QString::number(line) + u", column "_s + QString::number(column) + u")"_s;
+}
+
+QString preferenceFileEmpty()
+{
+    return u"the file is empty"_s;
+}
+
+QString wronglyEncodedContent()
+{
+    // The XML reader's own words for bytes that are not in the document's encoding.
+    return u"Encountered incorrectly encoded content."_s;
+}
+
+QString entityExpansionRefused(qint64 mebibytes)
+{
+    return u"its entity references would expand to more than "_s + QString::number(mebibytes)
+        + u" MiB of text"_s;
+}
+
+QString folderNotFile()
+{
+    return u"it is a folder, not a file"_s;
 }
 
 QString usage()

@@ -20,12 +20,9 @@ QString preferencesLoaded();
 QString preferencesNotLoaded();
 QString consolePreferencesPathWas(const QString &path);
 QString servicePreferencesPathWas(const QString &path);
-// Why the file shown above did not load: \a path as shown there.
-QString preferencesFileMissing(const QString &path);
-QString preferencesFileMissingFromWorkingFolder(const QString &path, const QString &lookedForAt);
-QString preferencesFileUnreadable(const QString &path, const QString &systemReason);
-QString preferencesFileNotValid(const QString &path, const QString &readerMessage, qint64 line,
-                                qint64 column);
+/// Why a preference file did not load, the line after the paths: \a failure as the store
+/// gives it.
+QString preferencesNotLoadedBecause(const QString &failure);
 QString preferenceStageFailed();
 
 // Branch export
@@ -69,6 +66,21 @@ QString exportFileLocation(const QString &path);
 QString importHint();
 QString exportFailed();
 QString pressEnterToClose();
+
+// Why a preference file did not load, as the store gives it: the file, then what is wrong
+// with it (one of the texts after it).
+QString preferenceFileFailed(const QString &path, const QString &whatIsWrong);
+QString preferenceFileMissing();
+QString preferenceFileMissingFromWorkingFolder(const QString &lookedForAt);
+QString preferenceFileUnreadable(const QString &systemReason);
+QString preferenceFileNotValid(const QString &readerMessage, qint64 line, qint64 column);
+// What the reader of preference documents finds wrong, besides its own messages.
+QString preferenceFileEmpty();
+QString wronglyEncodedContent();
+QString entityExpansionRefused(qint64 mebibytes);
+
+// The reasons of files that cannot be read, where the system has none.
+QString folderNotFile();
 
 // Command line
 QString usage();

@@ -1,4 +1,6 @@
 #include "common/export_location.h"
+
+#include "common/export_stopped.h"
 #include "common/installation_paths.h"
 #include "database/database_settings_export.h"
 #include "database/group_name_table.h"
@@ -61,8 +63,8 @@ DatabaseStageRun runDatabaseStage(TemporaryInstallation &installation)
     try {
         run.exported =
             exportDatabaseSettings(paths, location, installation.messages(), file, groupNames);
-    } catch (const std::runtime_error &error) {
-        run.error = QString::fromStdString(error.what());
+    } catch (const ExportStopped &error) {
+        run.error = error.message();
     }
     file.flush();
     run.out = console.out();

@@ -36,21 +36,23 @@ Latin1CsvTokenizer recordOf(QByteArrayView text)
 
 } // namespace
 
-bool DumpReader::open(const QString &path)
+bool DumpReader::open(const QString &path, QString *error)
 {
     if (m_file.isOpen())
         m_file.close();
     m_buffer.clear();
     m_position = 0;
     m_readFailed = false;
-    m_readError.clear();
     m_file.setFileName(path);
     // Binary mode: the line ends are taken apart here, because a CR LF inside a quoted
     // value belongs to the value.
-    return m_file.open(QIODevice::ReadOnly);
+    if (m_file.open(QIODevice::ReadOnly))
+        return true;
+    *error = m_file.errorString();
+    return false;
 }
 
-bool DumpReader::readMore()
+bool DumpReader::readMore(QString *error)
 {
     if (!m_file.isOpen() || m_readFailed)
         return false;
@@ -64,12 +66,12 @@ bool DumpReader::readMore()
     // A read error is not the end of the dump: what was read is only part of the table.
     if (read < 0) {
         m_readFailed = true;
-        m_readError = m_file.errorString();
+        *error = m_file.errorString();
     }
     return read > 0;
 }
 
-std::optional<Latin1CsvTokenizer> DumpReader::nextRecord()
+std::optional<Latin1CsvTokenizer> DumpReader::nextRecord(QString *error)
 {
     // A record runs from the current position over as many lines as its quotes need. The
     // scan goes on after more was read, because reading moves the unread bytes to the front.
@@ -80,7 +82,7 @@ std::optional<Latin1CsvTokenizer> DumpReader::nextRecord()
         const QByteArrayView unread = QByteArrayView(m_buffer).sliced(m_position);
         const qsizetype lineFeed = indexOfLineFeed(unread, lineStart);
         if (lineFeed < 0) {
-            if (readMore())
+            if (readMore(error))
                 continue;
             // The unread rest before a read error may be a record cut short: never handed out.
             if (m_readFailed)

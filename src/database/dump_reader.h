@@ -13,28 +13,23 @@
 /// handed out as they are, without a copy.
 class DumpReader {
 public:
-    /// Opens the dump read-only; false when it cannot be opened.
-    bool open(const QString &path);
+    /// Opens the dump read-only; false when it cannot be opened, with the system's reason
+    /// in \a error.
+    bool open(const QString &path, QString *error);
 
-    /// The next record split into fields; nothing at the end of the dump, and nothing more
-    /// once reading has failed. Its fields stay valid until the next call.
-    std::optional<Latin1CsvTokenizer> nextRecord();
-
-    /// Whether reading stopped at a read error rather than at the end of the dump: the
-    /// records handed out are then only part of it.
-    bool hasReadFailed() const { return m_readFailed; }
-    /// The path of the dump, as it was opened.
-    QString path() const { return m_file.fileName(); }
-    /// The system's reason for the read error.
-    QString errorString() const { return m_readError; }
+    /// The next record split into fields; its fields stay valid until the next call.
+    /// Nothing at the end of the dump; nothing, with the system's reason in \a error, when
+    /// reading failed: the records handed out are then only part of the dump. Nothing more
+    /// is read after a failure.
+    std::optional<Latin1CsvTokenizer> nextRecord(QString *error);
 
 private:
-    /// Reads more of the file behind what is left unread; false at its end.
-    bool readMore();
+    /// Reads more of the file behind what is left unread; false at its end, and false with
+    /// the reason in \a error when reading failed.
+    bool readMore(QString *error);
 
     QFile m_file;
     QByteArray m_buffer; ///< bytes read from the file and not yet handed out
     qsizetype m_position = 0;
     bool m_readFailed = false;
-    QString m_readError;
 };

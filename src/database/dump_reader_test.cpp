@@ -13,14 +13,16 @@ namespace {
 QList<QStringList> readRecords(const QString &path)
 {
     DumpReader reader;
-    EXPECT_TRUE(reader.open(path));
+    QString error;
+    EXPECT_TRUE(reader.open(path, &error));
     QList<QStringList> records;
-    while (auto record = reader.nextRecord()) {
+    while (auto record = reader.nextRecord(&error)) {
         QStringList fields;
         while (auto field = record->nextToken())
             fields.append(field->toString());
         records.append(fields);
     }
+    EXPECT_TRUE(error.isEmpty()) << qPrintable(error);
     return records;
 }
 
@@ -63,6 +65,10 @@ TEST(DumpReader, SplitsRecordsAndKeepsQuotedLineBreaks)
     }
     QTemporaryDir dir;
     DumpReader missing;
-    EXPECT_FALSE(missing.open(dir.filePath(u"missing.csv"_s)));
-    EXPECT_FALSE(missing.nextRecord());
+    QString error;
+    EXPECT_FALSE(missing.open(dir.filePath(u"missing.csv"_s), &error));
+    EXPECT_FALSE(error.isEmpty());
+    error.clear();
+    EXPECT_FALSE(missing.nextRecord(&error));
+    EXPECT_TRUE(error.isEmpty());
 }

@@ -1,5 +1,7 @@
 #include "database/group_preferences_exporter.h"
 
+#include "common/export_stopped.h"
+
 #include "export/export_file.h"
 #include "platform/console.h"
 #include "support/test_files.h"
@@ -78,7 +80,7 @@ TEST(GroupPreferencesExporter, RefusesANameHoldingTheSeparatorWithoutWritingPart
             try {
                 write();
                 ADD_FAILURE() << "row written";
-            } catch (const std::runtime_error &error) {
+            } catch (const ExportStopped &error) {
                 EXPECT_STREQ(error.what(),
                              "ERROR: This value is invalid for this export tool: 'Teens^~%Kids'. "
                              "Please manually configure the Nimbrel Reservation Service "

@@ -1,6 +1,7 @@
 #include "database/group_settings_export.h"
 
 #include "common/export_location.h"
+#include "common/export_stopped.h"
 #include "common/messages.h"
 #include "database/dump_reader.h"
 #include "database/field_values.h"
@@ -15,7 +16,6 @@
 
 #include <array>
 #include <optional>
-#include <stdexcept>
 
 using namespace Qt::StringLiterals;
 
@@ -118,8 +118,7 @@ int strictInteger(const Field &field, int column, const QString &groupName)
 {
     const std::optional<int> value = FieldValues::strictInteger(field);
     if (!value) {
-        throw std::runtime_error(
-            Messages::valueNotWholeNumber(text(field), groupName, column).toStdString());
+        throw ExportStopped(Messages::valueNotWholeNumber(text(field), groupName, column));
     }
     return *value;
 }
@@ -264,13 +263,16 @@ void writeGroupSettings(GroupPreferencesExporter &exporter, LocalizedMessages &m
 bool exportGroupSettings(ExportLocation &location, LocalizedMessages &messages, ExportFile &file,
                          GroupNameTable &groupNames)
 {
+    const QString dumpPath = location.groupsDumpPath();
     DumpReader dump;
-    if (!dump.open(location.groupsDumpPath())) {
+    QString error;
+    // Why the dump cannot be opened is not said: the table dump has just written it.
+    if (!dump.open(dumpPath, &error)) {
         file.flush();
         Console::outLine(Messages::groupsDumpNotOpened());
         return false;
     }
-    while (std::optional<Latin1CsvTokenizer> fields = dump.nextRecord()) {
+    while (std::optional<Latin1CsvTokenizer> fields = dump.nextRecord(&error)) {
         const GroupRecord group = readGroupRecord(*fields);
         // A number text that is not a whole number is group 0.
         groupNames.enter(text(group.number).toInt(nullptr, 10), FieldValues::textView(group.name));
@@ -283,9 +285,9 @@ bool exportGroupSettings(ExportLocation &location, LocalizedMessages &messages, 
         writeGroupSettings(exporter, messages, group);
     }
     // A dump read only in part is a table that could not be exported, never a shorter one.
-    if (dump.hasReadFailed()) {
+    if (!error.isEmpty()) {
         file.flush();
-        Console::errLine(Messages::dumpNotRead(dump.path(), dump.errorString()));
+        Console::errLine(Messages::dumpNotRead(dumpPath, error));
         return false;
     }
     return true;

@@ -1,4 +1,6 @@
 #include "common/export_location.h"
+
+#include "common/export_stopped.h"
 #include "database/group_name_table.h"
 #include "database/group_settings_export.h"
 #include "export/export_file.h"
@@ -59,8 +61,8 @@ GroupStageRun runGroupStage(TemporaryInstallation &installation, const QByteArra
     ExportFile file(report);
     try {
         run.exported = exportGroupSettings(location, installation.messages(), file, groupNames);
-    } catch (const std::runtime_error &error) {
-        run.error = QString::fromStdString(error.what());
+    } catch (const ExportStopped &error) {
+        run.error = error.message();
     }
     file.flush();
     run.exportFile =

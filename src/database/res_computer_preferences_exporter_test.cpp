@@ -1,5 +1,7 @@
 #include "database/res_computer_preferences_exporter.h"
 
+#include "common/export_stopped.h"
+
 #include "database/group_preferences_exporter.h"
 #include "export/export_file.h"
 #include "support/test_files.h"
@@ -38,7 +40,7 @@ TEST(ResComputerPreferencesExporter, QuotesEveryFieldAndNamesTheOneHoldingTheSep
             computers.writeComputer(fields[0], fields[1], fields[2], fields[3],
                                     QLatin1StringView());
             ADD_FAILURE() << "row written";
-        } catch (const std::runtime_error &error) {
+        } catch (const ExportStopped &error) {
             EXPECT_EQ(QByteArray(error.what()),
                       "ERROR: This value is invalid for this export tool: 'a^~%b'. Please manually "
                       "configure the Nimbrel Reservation Service setting: '"
@@ -52,7 +54,7 @@ TEST(ResComputerPreferencesExporter, QuotesEveryFieldAndNamesTheOneHoldingTheSep
     for (const QLatin1StringView refused : {"^^~%"_L1, "x^~^~%"_L1, "^~%"_L1}) {
         SCOPED_TRACE(refused.data());
         EXPECT_THROW(computers.writeComputer(refused, "d"_L1, "l"_L1, "g"_L1, QLatin1StringView()),
-                     std::runtime_error);
+                     ExportStopped);
     }
     QByteArray rows = firstRow;
     for (const QLatin1StringView kept : {"a^~"_L1, "^%~"_L1, "^ ~%^"_L1}) {

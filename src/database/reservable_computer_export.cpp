@@ -25,8 +25,11 @@ constexpr QLatin1StringView kManuallyOutOfService{"MANUALLY_OUT_OF_SERVICE"};
 bool exportReservableComputers(ExportLocation &location, ExportFile &file,
                                const GroupNameTable &groupNames)
 {
+    const QString dumpPath = location.computersDumpPath();
     DumpReader dump;
-    if (!dump.open(location.computersDumpPath())) {
+    QString error;
+    // Why the dump cannot be opened is not said: the table dump has just written it.
+    if (!dump.open(dumpPath, &error)) {
         file.flush();
         Console::outLine(Messages::computersDumpNotOpened());
         return false;
@@ -37,7 +40,7 @@ bool exportReservableComputers(ExportLocation &location, ExportFile &file,
         return false;
 
     bool anyUngrouped = false;
-    while (std::optional<Latin1CsvTokenizer> fields = dump.nextRecord()) {
+    while (std::optional<Latin1CsvTokenizer> fields = dump.nextRecord(&error)) {
         fields->nextToken(); // 0: not exported
         const QLatin1StringView name = FieldValues::textView(fields->nextToken());
         const QLatin1StringView description = FieldValues::textView(fields->nextToken());
@@ -60,9 +63,9 @@ bool exportReservableComputers(ExportLocation &location, ExportFile &file,
     }
     // A dump read only in part is a table that could not be exported, never a shorter one;
     // the ungrouped pool is then not declared either.
-    if (dump.hasReadFailed()) {
+    if (!error.isEmpty()) {
         file.flush();
-        Console::errLine(Messages::dumpNotRead(dump.path(), dump.errorString()));
+        Console::errLine(Messages::dumpNotRead(dumpPath, error));
         return false;
     }
 

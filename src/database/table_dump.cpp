@@ -102,9 +102,14 @@ QByteArray databaseFileName(const QString &databasePath)
     return name;
 }
 
-QString writeFailure(const QString &dumpPath, const OutputFile &dump)
+/// Writes \a bytes to the dump; false with the message naming the dump in \a error.
+bool writeToDump(OutputFile &dump, const ByteBuffer &bytes, const QString &dumpPath, QString *error)
 {
-    return Messages::dumpNotWritten(dumpPath, dump.errorString());
+    QString reason;
+    if (dump.write(bytes.view().data(), bytes.size(), &reason))
+        return true;
+    *error = Messages::dumpNotWritten(dumpPath, reason);
+    return false;
 }
 
 bool writeRows(sqlite3 *db, sqlite3_stmt *statement, OutputFile &dump, const QString &dumpPath,
@@ -152,18 +157,12 @@ bool writeRows(sqlite3 *db, sqlite3_stmt *statement, OutputFile &dump, const QSt
         }
         pending.append(QByteArrayView("\r\n"));
         if (pending.size() >= kWriteChunk) {
-            if (!dump.write(pending.view().data(), pending.size())) {
-                *error = writeFailure(dumpPath, dump);
+            if (!writeToDump(dump, pending, dumpPath, error))
                 return false;
-            }
             pending.clear();
         }
     }
-    if (!dump.write(pending.view().data(), pending.size())) {
-        *error = writeFailure(dumpPath, dump);
-        return false;
-    }
-    return true;
+    return writeToDump(dump, pending, dumpPath, error);
 }
 
 } // namespace
@@ -232,8 +231,9 @@ bool dumpTable(const QString &databasePath, const QString &table, const QString 
         return false;
     // The dump is read back at once by this program, so it is not synced to storage; its
     // close is checked all the same.
-    if (!dump->close()) {
-        *error = writeFailure(dumpPath, *dump);
+    QString reason;
+    if (!dump->close(&reason)) {
+        *error = Messages::dumpNotWritten(dumpPath, reason);
         return false;
     }
     complete = true;

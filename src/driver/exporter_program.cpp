@@ -1,6 +1,7 @@
 #include "driver/exporter_program.h"
 
 #include "common/export_location.h"
+#include "common/export_stopped.h"
 #include "common/installation_paths.h"
 #include "common/messages.h"
 #include "database/database_settings_export.h"
@@ -82,8 +83,9 @@ bool exportPreferences(ProcessObjects &objects, const EarlierExport &earlier)
 {
     InstallationPaths &paths = objects.installationPaths;
     // The service file is read only when the console file loaded.
-    if (loadConsolePreferences(objects.store, paths)
-        && loadServicePreferences(objects.store, paths)) {
+    QString failure;
+    if (loadConsolePreferences(objects.store, paths, &failure)
+        && loadServicePreferences(objects.store, paths, &failure)) {
         earlier.remove();
         Console::outLine(Messages::preferencesLoaded());
         return exportBranchSettings(objects.store, objects.messages, objects.exportFile,
@@ -92,7 +94,7 @@ bool exportPreferences(ProcessObjects &objects, const EarlierExport &earlier)
     Console::errLine(Messages::preferencesNotLoaded());
     Console::errLine(Messages::consolePreferencesPathWas(paths.consolePreferencesPath()));
     Console::errLine(Messages::servicePreferencesPathWas(paths.servicePreferencesPathInUse()));
-    Console::errLine(preferencesLoadFailureReason(objects.store));
+    Console::errLine(Messages::preferencesNotLoadedBecause(failure));
     return false;
 }
 
@@ -109,18 +111,18 @@ int endWith(int exitStatus)
     return exitStatus;
 }
 
-/// A runtime error ended the export: the rows written before it stay in the partial file,
-/// then the error is reported. A write that fails on the way is reported after it.
-int failedWith(ExportFile &exportFile, const std::runtime_error &error)
+/// The export stopped with \a message: the rows written before it stay in the partial file,
+/// then the message is reported. A write that fails on the way is reported after it.
+int failedWith(ExportFile &exportFile, const QString &message)
 {
     QString writeFailure;
     try {
         exportFile.flush();
-    } catch (const ExportFileError &failure) {
-        writeFailure = QString::fromUtf8(failure.what());
+    } catch (const ExportStopped &failure) {
+        writeFailure = failure.message();
     }
     Console::endLine(Console::Stream::Err);
-    Console::errLine(QString::fromUtf8(error.what()));
+    Console::errLine(message);
     if (!writeFailure.isEmpty())
         Console::errLine(writeFailure);
     Console::errLine(Messages::exportFailed());
@@ -168,16 +170,20 @@ int exportSettings(ProcessObjects &objects, const EarlierExport &earlier)
         }
         // Nothing is reported done before the file is on the storage device and closed.
         exportFile.finish();
+    } catch (const ExportStopped &stop) {
+        return failedWith(exportFile, stop.message());
     } catch (const std::runtime_error &error) {
-        return failedWith(exportFile, error);
+        // Any other runtime error (the store's getAll, which no stage calls) ends the export
+        // the same way.
+        return failedWith(exportFile, QString::fromUtf8(error.what()));
     }
 
     const QString userValidationPath = objects.installationPaths.userValidationPath();
-    bool isRulesFileUnreadable = false;
-    if (validatingAuthorityRulesConfigured(userValidationPath, &isRulesFileUnreadable)) {
+    QString rulesFileUnreadable;
+    if (validatingAuthorityRulesConfigured(userValidationPath, &rulesFileUnreadable)) {
         Console::endLine(Console::Stream::Out);
         objects.report.actionRequired(Messages::rulesNotExported());
-    } else if (isRulesFileUnreadable) {
+    } else if (!rulesFileUnreadable.isEmpty()) {
         // Rules that could not be looked at may exist.
         Console::endLine(Console::Stream::Out);
         objects.report.actionRequired(Messages::rulesFileUnreadable(userValidationPath));

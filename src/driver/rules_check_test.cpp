@@ -39,18 +39,18 @@ TEST(RulesCheck, TellsAFileThatIsThereButCannotBeReadFromAMissingOne)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    bool isUnreadable = true;
+    QString unreadable;
     // A missing file holds no rules, which is no loss.
-    EXPECT_FALSE(validatingAuthorityRulesConfigured(dir.filePath(u"missing.inf"_s), &isUnreadable));
-    EXPECT_FALSE(isUnreadable);
-    // A folder in the file's place may hide rules.
-    ASSERT_TRUE(QDir(dir.path()).mkdir(u"ksrUserValidate.inf"_s));
-    EXPECT_FALSE(
-        validatingAuthorityRulesConfigured(dir.filePath(u"ksrUserValidate.inf"_s), &isUnreadable));
-    EXPECT_TRUE(isUnreadable);
+    EXPECT_FALSE(validatingAuthorityRulesConfigured(dir.filePath(u"missing.inf"_s), &unreadable));
+    EXPECT_EQ(unreadable, QString());
     // A readable file without rules is no loss either.
     const QString path = dir.filePath(u"empty.inf"_s);
     writeTestFile(path, "");
-    EXPECT_FALSE(validatingAuthorityRulesConfigured(path, &isUnreadable));
-    EXPECT_FALSE(isUnreadable);
+    EXPECT_FALSE(validatingAuthorityRulesConfigured(path, &unreadable));
+    EXPECT_EQ(unreadable, QString());
+    // A folder in the file's place may hide rules.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"ksrUserValidate.inf"_s));
+    EXPECT_FALSE(
+        validatingAuthorityRulesConfigured(dir.filePath(u"ksrUserValidate.inf"_s), &unreadable));
+    EXPECT_EQ(unreadable, u"it is a folder, not a file"_s);
 }

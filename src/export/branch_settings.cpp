@@ -9,14 +9,16 @@
 bool exportBranchSettings(UtilsLib::PortablePreferences &preferences, LocalizedMessages &messages,
                           ExportFile &file, const QString &exportPath)
 {
-    BranchPreferencesExporter exporter(file, exportPath);
-    if (!exporter.isOpen()) {
+    // The stage opens the file before its exporter does, to say why it cannot be opened.
+    QString error;
+    if (!file.open(exportPath, &error)) {
         Console::endLine(Console::Stream::Out);
         Console::outLine(Messages::exportFileNotOpened(exportPath));
-        Console::outLine(Messages::reason(file.openError()));
+        Console::outLine(Messages::reason(error));
         Console::endLine(Console::Stream::Out);
         return false;
     }
+    BranchPreferencesExporter exporter(file, exportPath);
     writeClientAndReservationRows(preferences, exporter);
     writeStationHoursSessionRows(preferences, messages, exporter);
     writeSystemAuthorityAppearanceRows(preferences, messages, exporter);

@@ -1,5 +1,6 @@
 #include "export/export_file.h"
 
+#include "common/export_stopped.h"
 #include "common/messages.h"
 
 #include <QFileInfo>
@@ -24,15 +25,15 @@ QString ExportFile::partialPath(const QString &exportPath)
     return exportPath + u".partial"_s;
 }
 
-bool ExportFile::open(const QString &path)
+bool ExportFile::open(const QString &path, QString *error)
 {
     if (m_state != State::NotOpen)
         return isOpen();
-    if (QFileInfo::exists(path) && !m_opener(path, OutputFile::Mode::Existing, &m_openError))
+    if (QFileInfo::exists(path) && !m_opener(path, OutputFile::Mode::Existing, error))
         return false;
     // Written from its start: whatever a partial file of an earlier run still holds is
     // replaced, never kept in front of this run's rows.
-    m_file = m_opener(partialPath(path), OutputFile::Mode::ReplaceForOwnerOnly, &m_openError);
+    m_file = m_opener(partialPath(path), OutputFile::Mode::ReplaceForOwnerOnly, error);
     if (m_file) {
         m_path = path;
         m_state = State::Open;
@@ -60,10 +61,11 @@ void ExportFile::flush()
     // After a failure, which has already been reported, nothing is written again.
     if (m_state != State::Open || m_buffer.isEmpty())
         return;
-    const bool written = m_file->write(m_buffer.view().data(), m_buffer.size());
+    QString reason;
+    const bool written = m_file->write(m_buffer.view().data(), m_buffer.size(), &reason);
     m_buffer.clear();
     if (!written)
-        fail(m_file->errorString());
+        fail(reason);
     // The rows go on their way to the storage device while the next ones are made, so the
     // sync at the end waits for little.
     m_file->startSyncToStorage();
@@ -87,8 +89,9 @@ void ExportFile::finish()
 void ExportFile::closeIncomplete()
 {
     m_buffer.clear();
+    QString ignored;
     if (m_file)
-        (void)m_file->close();
+        (void)m_file->close(&ignored);
     m_file.reset();
     if (m_state == State::Open)
         m_state = State::Failed;
@@ -98,5 +101,5 @@ void ExportFile::fail(const QString &reason)
 {
     m_state = State::Failed;
     m_buffer.clear();
-    throw ExportFileError(Messages::exportFileNotWritten(m_path, reason).toStdString());
+    throw ExportStopped(Messages::exportFileNotWritten(m_path, reason));
 }

@@ -8,19 +8,11 @@
 #include <QString>
 
 #include <memory>
-#include <stdexcept>
-
-/// A write, flush or close of the export file that failed. Its message is the whole text
-/// for the operator; it ends the export like any other runtime error.
-class ExportFileError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 /// The export file of one run. It is opened once, and every exporter of the run appends
 /// its rows through it, so rows reach the file in the order they are written. Rows are
 /// collected and written in large chunks. Every write, flush and close is checked and a
-/// failure throws ExportFileError; after a failure nothing more is written, so no row is
+/// failure throws ExportStopped; after a failure nothing more is written, so no row is
 /// ever joined to the cut end of an earlier one.
 ///
 /// The rows go to a partial file beside the export file (partialPath()), which takes the
@@ -47,10 +39,9 @@ public:
     /// opened for writing, unchanged, so that one the run could not replace at the end (a
     /// folder, a file another program holds) fails here, before any row is written. Once
     /// open the file stays the run's export file and later calls only say that it is open.
-    bool open(const QString &path);
+    /// False when it cannot be opened, with the system's reason in \a error.
+    bool open(const QString &path, QString *error);
     bool isOpen() const;
-    /// The system's reason when the file could not be opened.
-    const QString &openError() const { return m_openError; }
 
     /// What the run reports; the row writers report through it too.
     RunReport &report() { return m_report; }
@@ -83,7 +74,6 @@ private:
     OutputFileOpener m_opener;
     std::unique_ptr<OutputFile> m_file;
     QString m_path;
-    QString m_openError;
     ByteBuffer m_buffer;
     State m_state = State::NotOpen;
 };

@@ -1,5 +1,7 @@
 #include "export/export_file.h"
 
+#include "common/export_stopped.h"
+
 #include "support/failing_output_file.h"
 #include "support/test_files.h"
 
@@ -58,11 +60,13 @@ protected:
                 start = end;
             }
             file.finish();
-        } catch (const ExportFileError &error) {
+        } catch (const ExportStopped &error) {
             return error.what();
         }
         return {};
     }
+
+    QString m_openError; ///< why a file the test expects to open did not
 
 private:
     QTemporaryDir m_dir;
@@ -77,7 +81,7 @@ TEST_F(ExportFileTest, AFullDiskIsReportedAndNothingIsWrittenAfterIt)
         OutputFailures failures;
         failures.spaceLeft = spaceLeft;
         ExportFile file(m_report, failingFiles(failures));
-        ASSERT_TRUE(file.open(exportPath()));
+        ASSERT_TRUE(file.open(exportPath(), &m_openError));
         EXPECT_EQ(appendRows(file, rows), writeFailedMessage(kDiskFullReason));
         // The rows before the failure are intact in the partial file, which is what the
         // disk took; nothing stands under the export file's name.
@@ -102,7 +106,7 @@ TEST_F(ExportFileTest, AFailedSyncOrCloseIsReported)
     for (const OutputFailures &failures : {syncFails, closeFails}) {
         QFile::remove(exportPath());
         ExportFile file(m_report, failingFiles(failures));
-        ASSERT_TRUE(file.open(exportPath()));
+        ASSERT_TRUE(file.open(exportPath(), &m_openError));
         EXPECT_EQ(appendRows(file, rows), writeFailedMessage(kDeviceFailedReason));
         EXPECT_EQ(partial(), rows);
         EXPECT_FALSE(QFile::exists(exportPath()));
@@ -114,17 +118,18 @@ TEST_F(ExportFileTest, OpensOnceAndLosesRowsSilentlyWithoutAFile)
 {
     RunReport report;
     ExportFile missing(report);
-    EXPECT_FALSE(missing.open(exportPath() + u"/missing/kestrunSettings.csv"_s));
+    QString error;
+    EXPECT_FALSE(missing.open(exportPath() + u"/missing/kestrunSettings.csv"_s, &error));
     // The system's own words, such as "No such file or directory".
-    EXPECT_FALSE(missing.openError().isEmpty());
+    EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(appendRows(missing, numberedRows(2)), std::string());
     // Rows that never reach a file are not counted.
     EXPECT_EQ(report.rowCounts().branchSettings, 0);
 
     ExportFile file(report);
-    ASSERT_TRUE(file.open(exportPath()));
+    ASSERT_TRUE(file.open(exportPath(), &m_openError));
     // Later exporters find the run's file open, whatever path they name.
-    EXPECT_TRUE(file.open(exportPath() + u"/missing/kestrunSettings.csv"_s));
+    EXPECT_TRUE(file.open(exportPath() + u"/missing/kestrunSettings.csv"_s, &error));
     EXPECT_EQ(appendRows(file, numberedRows(2)), std::string());
     EXPECT_EQ(exported(), numberedRows(2));
     EXPECT_FALSE(QFile::exists(partialPath()));
@@ -139,7 +144,7 @@ TEST_F(ExportFileTest, ACompleteExportReplacesTheOldOneInOneStep)
     writeTestFile(exportPath(), oldRows);
     writeTestFile(partialPath(), QByteArray("cut row\r\n").repeated(1000) + "cut");
     ExportFile file(m_report);
-    ASSERT_TRUE(file.open(exportPath()));
+    ASSERT_TRUE(file.open(exportPath(), &m_openError));
     file.append(numberedRow(0), RowKind::BranchSetting, false);
     file.flush();
     // Until the export is complete, its name holds the old file untouched.
@@ -155,15 +160,16 @@ TEST_F(ExportFileTest, WhatCannotBeReplacedFailsBeforeAnyRowOrAtTheEnd)
     // A folder at the export file's name is found when the file is opened...
     ASSERT_TRUE(QDir().mkpath(exportPath()));
     ExportFile refused(m_report);
-    EXPECT_FALSE(refused.open(exportPath()));
-    EXPECT_FALSE(refused.openError().isEmpty()); // "Is a directory", "Access is denied."
+    QString error;
+    EXPECT_FALSE(refused.open(exportPath(), &error));
+    EXPECT_FALSE(error.isEmpty()); // "Is a directory", "Access is denied."
     EXPECT_FALSE(QFile::exists(partialPath()));
     ASSERT_TRUE(QDir(exportPath()).removeRecursively());
 
     // ... and one that appears while the run writes fails the rename: a write failure of
     // the export file, with the rows kept in the partial file.
     ExportFile file(m_report);
-    ASSERT_TRUE(file.open(exportPath()));
+    ASSERT_TRUE(file.open(exportPath(), &m_openError));
     ASSERT_TRUE(QDir().mkpath(exportPath() + u"/inside"_s));
     const std::string message = appendRows(file, numberedRows(2));
     EXPECT_EQ(message.rfind(writeFailedMessage(""), 0), 0u) << message;
@@ -180,7 +186,7 @@ TEST_F(ExportFileTest, OnlyItsOwnerMayReadTheExportWhateverTheUmask)
     ASSERT_EQ(::chmod(QFile::encodeName(partialPath()).constData(), 0644), 0);
     const mode_t umaskBefore = ::umask(0);
     ExportFile file(m_report);
-    const bool opened = file.open(exportPath());
+    const bool opened = file.open(exportPath(), &m_openError);
     ::umask(umaskBefore);
     ASSERT_TRUE(opened);
     EXPECT_EQ(appendRows(file, numberedRows(1)), std::string());

@@ -1,5 +1,6 @@
 #include "export/export_row_writer.h"
 
+#include "common/export_stopped.h"
 #include "common/messages.h"
 #include "export/export_constants.h"
 #include "export/export_file.h"
@@ -7,7 +8,6 @@
 #include "export/text_scan.h"
 
 #include <cstring>
-#include <stdexcept>
 
 using namespace Qt::StringLiterals;
 
@@ -65,15 +65,16 @@ ValueScan scanValue(QStringView value)
 
 [[noreturn]] void refuseValue(const QString &value, QStringView label)
 {
-    throw std::runtime_error(Messages::valueInvalid(value, label.toString()).toStdString());
+    throw ExportStopped(Messages::valueInvalid(value, label.toString()));
 }
 
 } // namespace
 
 ExportRowWriter::ExportRowWriter(ExportFile &file, const QString &exportPath) : m_file(file)
 {
-    // A failure to open shows only in isOpen().
-    (void)m_file.open(exportPath);
+    // A failure to open shows in isOpen(); a stage that says why opens the file first.
+    QString ignored;
+    (void)m_file.open(exportPath, &ignored);
 }
 
 bool ExportRowWriter::isOpen() const

@@ -20,7 +20,7 @@ public:
 
     bool isOpen() const;
 
-    /// Throws std::runtime_error when \a value holds the field separator; reports
+    /// Throws ExportStopped when \a value holds the field separator; reports
     /// characters the export file cannot hold.
     void validateValue(QStringView value, QStringView label);
     /// The same for Latin-1 bytes, which the export file always holds.

@@ -31,9 +31,10 @@ LocalizedMessages::~LocalizedMessages() = default;
 QString LocalizedMessages::message(const QByteArray &messageKey, const Language &language)
 {
     if (!m_file) {
-        m_file = std::make_unique<IniFile::IndexedFile>(m_path);
+        m_file = std::make_unique<IniFile::IndexedFile>();
         // The lookups go on, each giving an empty message.
-        if (!m_file->isReadable())
+        QString ignored;
+        if (!m_file->load(m_path, &ignored))
             m_report.actionRequired(Messages::localizedMessagesUnreadable(m_path));
     }
     // The file holds Windows-1252 bytes; taking each byte as one character brings it back

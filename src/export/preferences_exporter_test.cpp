@@ -1,5 +1,7 @@
 #include "export/branch_preferences_exporter.h"
 
+#include "common/export_stopped.h"
+
 #include "export/export_file.h"
 #include "platform/console.h"
 #include "support/test_files.h"
@@ -145,8 +147,8 @@ TEST_F(PreferencesExporterTest, RefusesTheFieldSeparatorAndKeepsEarlierRows)
         try {
             writeWith(exporter, c.writer, c.text);
             ADD_FAILURE() << "no error raised";
-        } catch (const std::runtime_error &error) {
-            EXPECT_EQ(QString::fromUtf8(error.what()),
+        } catch (const ExportStopped &error) {
+            EXPECT_EQ(error.message(),
                       u"ERROR: This value is invalid for this export tool: '"_s + c.text
                           + u"'. Please manually configure the Nimbrel Reservation Service "
                             u"setting: 'k'"_s);

@@ -29,9 +29,7 @@ bool writeToDoList(const QString &path, const QStringList &items, QString *error
         return false;
     const QByteArray bytes = toDoListBytes(items);
     QString reason;
-    if (!file->write(bytes.constData(), bytes.size()))
-        reason = file->errorString();
-    else if (file->syncAndClose(&reason))
+    if (file->write(bytes.constData(), bytes.size(), &reason) && file->syncAndClose(&reason))
         return true;
     file.reset();
     // Half a list would pass for the whole of it: it goes, or the reason says it is there.

@@ -1,5 +1,6 @@
 #include "export/value_conversions.h"
 
+#include "common/export_stopped.h"
 #include "common/messages.h"
 #include "export/export_constants.h"
 #include "export/preferences_exporter.h"
@@ -11,7 +12,6 @@
 #include <algorithm>
 #include <array>
 #include <limits>
-#include <stdexcept>
 
 using namespace Qt::StringLiterals;
 
@@ -132,7 +132,7 @@ void checkValidatingAuthority(const QString &name, int connectionType)
     if (connectionType == kTelnetConnection)
         message = Messages::telnetConnectionNotSupported(name);
     if (!message.isEmpty())
-        throw std::runtime_error(message.toStdString());
+        throw ExportStopped(message);
 }
 
 QString papiProtocolFor(int connectionType)

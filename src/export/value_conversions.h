@@ -24,7 +24,7 @@ QString ilsTypeForName(const QString &name);
 void writeConnectorType(PreferencesExporter &exporter, int authorityNumber, const QString &name,
                         const QString &category);
 
-/// Throws std::runtime_error for an authority the cloud service cannot serve.
+/// Throws ExportStopped for an authority the cloud service cannot serve.
 void checkValidatingAuthority(const QString &name, int connectionType);
 
 /// "http" for 3, "https" for 4, empty otherwise.

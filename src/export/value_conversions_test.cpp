@@ -1,5 +1,7 @@
 #include "export/value_conversions.h"
 
+#include "common/export_stopped.h"
+
 #include "export/branch_preferences_exporter.h"
 #include "export/export_file.h"
 #include "export/run_report.h"
@@ -125,8 +127,8 @@ TEST(ValueConversions, RefusesValidatingAuthoritiesTheCloudCannotServe)
         try {
             checkValidatingAuthority(c.authority, c.connectionType);
             EXPECT_TRUE(c.expectedError.isEmpty());
-        } catch (const std::runtime_error &error) {
-            EXPECT_EQ(QString::fromUtf8(error.what()), c.expectedError);
+        } catch (const ExportStopped &error) {
+            EXPECT_EQ(error.message(), c.expectedError);
         }
     }
 }

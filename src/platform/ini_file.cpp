@@ -1,5 +1,7 @@
 #include "platform/ini_file.h"
 
+#include "common/messages.h"
+
 #include <QByteArrayView>
 #include <QFile>
 #include <QFileInfo>
@@ -187,18 +189,33 @@ void scanLines(QByteArrayView text, OnSection &&onSection, OnEntry &&onEntry)
     }
 }
 
-/// The whole file; nothing when it cannot be opened or read (a folder is no file).
-std::optional<QByteArray> fileBytes(const QString &path)
+/// The whole file into \a bytes; false when it cannot be opened or read whole (a folder is
+/// no file), with the reason in \a error.
+bool readFileBytes(const QString &path, QByteArray *bytes, QString *error)
 {
-    if (QFileInfo(path).isDir())
-        return std::nullopt;
+    if (QFileInfo(path).isDir()) {
+        *error = Messages::folderNotFile();
+        return false;
+    }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    *bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+/// The whole file; empty when it cannot be read.
+QByteArray fileBytesOrNothing(const QString &path)
+{
+    QByteArray bytes;
+    QString ignored;
+    return readFileBytes(path, &bytes, &ignored) ? bytes : QByteArray();
 }
 
 } // namespace
@@ -275,11 +292,12 @@ QByteArray readString(const Contents &contents, const QByteArray &section, const
     return valueOrDefault(value, defaultValue);
 }
 
-IndexedFile::IndexedFile(const QString &path)
+bool IndexedFile::load(const QString &path, QString *error)
 {
-    const std::optional<QByteArray> bytes = fileBytes(path);
-    m_isReadable = bytes.has_value();
-    m_text = windows1252Text(bytes.value_or(QByteArray()));
+    QByteArray bytes;
+    const bool isRead = readFileBytes(path, &bytes, error);
+    m_text = windows1252Text(isRead ? bytes : QByteArray());
+    m_index.clear();
     // The folded names go one after another into room made for all of them at once (they
     // are parts of the text), so that the views of them stay valid.
     m_foldedNames = QByteArray(m_text.size(), Qt::Uninitialized);
@@ -304,6 +322,7 @@ IndexedFile::IndexedFile(const QString &path)
                 entries->insert(key,
                                 hasValue ? std::optional<QByteArrayView>(value) : std::nullopt);
         });
+    return isRead;
 }
 
 QByteArray IndexedFile::readString(const QByteArray &section, const QByteArray &key,
@@ -352,23 +371,25 @@ QByteArrayList readSection(const Contents &contents, const QByteArray &section)
 QByteArray readString(const QString &path, const QByteArray &section, const QByteArray &key,
                       const QByteArray &defaultValue)
 {
-    return readString(parse(fileBytes(path).value_or(QByteArray())), section, key, defaultValue);
+    return readString(parse(fileBytesOrNothing(path)), section, key, defaultValue);
 }
 
 QByteArrayList readSection(const QString &path, const QByteArray &section)
 {
-    return readSection(parse(fileBytes(path).value_or(QByteArray())), section);
+    return readSection(parse(fileBytesOrNothing(path)), section);
 }
 
-std::optional<QByteArrayList> readSectionIfReadable(const QString &path, const QByteArray &section)
+bool readSectionIfReadable(const QString &path, const QByteArray &section, QByteArrayList *entries,
+                           QString *error)
 {
-    const std::optional<QByteArray> bytes = fileBytes(path);
-    if (!bytes) {
-        if (QFileInfo::exists(path))
-            return std::nullopt;
-        return QByteArrayList();
+    QByteArray bytes;
+    QString reason;
+    if (!readFileBytes(path, &bytes, &reason) && QFileInfo::exists(path)) {
+        *error = reason;
+        return false;
     }
-    return readSection(parse(*bytes), section);
+    *entries = readSection(parse(bytes), section);
+    return true;
 }
 
 } // namespace IniFile

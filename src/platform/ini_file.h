@@ -23,10 +23,11 @@ QByteArray readString(const QString &path, const QByteArray &section, const QByt
 /// string per entry in file order, leaving out entries whose name starts with ";".
 /// Empty when the file or the section is missing.
 QByteArrayList readSection(const QString &path, const QByteArray &section);
-/// readSection for a file whose loss must be told: nothing when something is at \a path
-/// but cannot be read whole (a folder, no permission, a read error). A missing file has
-/// no sections.
-std::optional<QByteArrayList> readSectionIfReadable(const QString &path, const QByteArray &section);
+/// readSection into \a entries, for a file whose loss must be told: false when something is
+/// at \a path but cannot be read whole (a folder, no permission, a read error), with the
+/// reason in \a error. A missing file has no sections.
+bool readSectionIfReadable(const QString &path, const QByteArray &section, QByteArrayList *entries,
+                           QString *error);
 
 struct Entry {
     QByteArray name;
@@ -55,14 +56,16 @@ QByteArrayList readSection(const Contents &contents, const QByteArray &section);
 /// file's path gives while the file does not change.
 class IndexedFile {
 public:
-    explicit IndexedFile(const QString &path);
+    IndexedFile() = default;
     IndexedFile(const IndexedFile &) = delete;
     IndexedFile &operator=(const IndexedFile &) = delete;
 
+    /// Reads and indexes the file at \a path. False when it cannot be read whole (missing,
+    /// a folder, no permission, a read error), with the reason in \a error; the file then
+    /// reads as empty.
+    bool load(const QString &path, QString *error);
     QByteArray readString(const QByteArray &section, const QByteArray &key,
                           const QByteArray &defaultValue = {}) const;
-    /// Whether the file could be read; a missing or unreadable file reads as empty.
-    bool isReadable() const { return m_isReadable; }
 
 private:
     /// A section's entries by folded name: the value, nothing for a line without "=".
@@ -71,7 +74,6 @@ private:
     QByteArray m_text;        ///< the file as Windows-1252 text, which the values point into
     QByteArray m_foldedNames; ///< the names with A-Z folded, which the index points into
     QHash<QByteArrayView, Entries> m_index; ///< sections by folded name
-    bool m_isReadable = false;
 };
 
 } // namespace IniFile

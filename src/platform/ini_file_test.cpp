@@ -41,7 +41,9 @@ void expectStrings(std::initializer_list<StringCase> cases)
             IniFile::readString(contents, bytes(c.section), bytes(c.key), bytes(c.defaultValue)),
             bytes(c.expected));
         writeTestFile(path, bytes(c.file));
-        const IniFile::IndexedFile indexed(path);
+        IniFile::IndexedFile indexed;
+        QString error;
+        EXPECT_TRUE(indexed.load(path, &error)) << qPrintable(error);
         EXPECT_EQ(indexed.readString(bytes(c.section), bytes(c.key), bytes(c.defaultValue)),
                   bytes(c.expected));
     }

@@ -6,7 +6,7 @@
 #include <memory>
 
 /// A file the program writes, through the system's own file calls. Every write, sync and
-/// close says whether it worked and, when it did not, keeps the system's reason.
+/// close says whether it worked and, when it did not, gives the system's reason in \a error.
 class OutputFile {
 public:
     enum class Mode {
@@ -27,28 +27,23 @@ public:
     virtual ~OutputFile() = default;
 
     /// Writes all \a size bytes; false when not all of them reached the file.
-    virtual bool write(const char *data, qint64 size) = 0;
+    virtual bool write(const char *data, qint64 size, QString *error) = 0;
     /// Starts handing what was written so far to the storage device, without waiting for
     /// it, so that a later syncToStorage has less to wait for. Only a hint: a failure shows
     /// in syncToStorage.
     virtual void startSyncToStorage() { }
     /// Hands what the system still holds of the file to the storage device.
-    virtual bool syncToStorage() = 0;
+    virtual bool syncToStorage(QString *error) = 0;
     /// Closes the file. Some file systems (a network share) report a failed write only here.
-    virtual bool close() = 0;
-    /// The system's text for the last failure, such as "No space left on device".
-    virtual QString errorString() const = 0;
+    virtual bool close(QString *error) = 0;
 
     /// Hands the file to the storage device and closes it, also after a failed sync. False
-    /// when either failed, with the first failure's reason in \a reason.
-    bool syncAndClose(QString *reason)
+    /// when either failed, with the first failure's reason in \a error.
+    bool syncAndClose(QString *error)
     {
-        const bool synced = syncToStorage();
-        if (!synced)
-            *reason = errorString();
-        const bool closed = close();
-        if (synced && !closed)
-            *reason = errorString();
+        QString closeError;
+        const bool synced = syncToStorage(error);
+        const bool closed = close(synced ? error : &closeError);
         return synced && closed;
     }
 };

@@ -26,18 +26,18 @@ public:
             ::close(m_fd);
     }
 
-    bool write(const char *data, qint64 size) override
+    bool write(const char *data, qint64 size, QString *error) override
     {
         while (size > 0) {
             const ssize_t written = ::write(m_fd, data, static_cast<size_t>(size));
             if (written < 0) {
                 if (errno == EINTR)
                     continue;
-                return fail(errno);
+                return fail(errno, error);
             }
             // A file system that takes nothing without saying why is full all the same.
             if (written == 0)
-                return fail(ENOSPC);
+                return fail(ENOSPC, error);
             data += written;
             size -= written;
         }
@@ -55,36 +55,33 @@ public:
         m_syncStarted = end;
     }
 
-    bool syncToStorage() override
+    bool syncToStorage(QString *error) override
     {
         // A device or pipe has nothing to sync; only a file on storage can fail here.
         if (::fsync(m_fd) != 0 && errno != EINVAL)
-            return fail(errno);
+            return fail(errno, error);
         return true;
     }
 
-    bool close() override
+    bool close(QString *error) override
     {
         const int fd = m_fd;
         m_fd = -1;
         // The descriptor is released even when close reports an error, so it is not retried.
         if (::close(fd) != 0)
-            return fail(errno);
+            return fail(errno, error);
         return true;
     }
 
-    QString errorString() const override { return m_error; }
-
 private:
-    bool fail(int error)
+    static bool fail(int code, QString *error)
     {
-        m_error = systemReason(error);
+        *error = systemReason(code);
         return false;
     }
 
     int m_fd;
     off_t m_syncStarted = 0; ///< where the file was written out to at the last hint
-    QString m_error;
 };
 
 /// Hands the list of names of \a folder to the storage device, so that a name given just now

@@ -28,50 +28,47 @@ public:
             CloseHandle(m_handle);
     }
 
-    bool write(const char *data, qint64 size) override
+    bool write(const char *data, qint64 size, QString *error) override
     {
         while (size > 0) {
             // WriteFile takes a 32-bit count; the data goes in pieces of 1 GiB.
             const DWORD piece = static_cast<DWORD>(qMin<qint64>(size, 1 << 30));
             DWORD written = 0;
             if (!WriteFile(m_handle, data, piece, &written, nullptr))
-                return fail(GetLastError());
+                return fail(GetLastError(), error);
             // A file system that takes nothing without saying why is full all the same.
             if (written == 0)
-                return fail(ERROR_DISK_FULL);
+                return fail(ERROR_DISK_FULL, error);
             data += written;
             size -= written;
         }
         return true;
     }
 
-    bool syncToStorage() override
+    bool syncToStorage(QString *error) override
     {
         if (!FlushFileBuffers(m_handle))
-            return fail(GetLastError());
+            return fail(GetLastError(), error);
         return true;
     }
 
-    bool close() override
+    bool close(QString *error) override
     {
         const HANDLE handle = m_handle;
         m_handle = INVALID_HANDLE_VALUE;
         if (!CloseHandle(handle))
-            return fail(GetLastError());
+            return fail(GetLastError(), error);
         return true;
     }
 
-    QString errorString() const override { return m_error; }
-
 private:
-    bool fail(DWORD error)
+    static bool fail(DWORD code, QString *error)
     {
-        m_error = systemReason(error);
+        *error = systemReason(code);
         return false;
     }
 
     HANDLE m_handle;
-    QString m_error;
 };
 
 } // namespace

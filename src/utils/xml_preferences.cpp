@@ -1,5 +1,6 @@
 #include "utils/xml_preferences.h"
 
+#include "common/messages.h"
 #include "utils/time_units.h"
 #include "utils/xml_preferences_file_parser.h"
 #include "utils/xml_preferences_writer.h"
@@ -23,7 +24,6 @@ namespace {
 constexpr char kGetAllMessage[] = "XmlPreferences::getAll() not implemented";
 // A store of this type takes its type from the name of the file it loads.
 constexpr QLatin1StringView kSampleSettingsType{"Sample Settings"};
-const QString kFolderReason = u"it is a folder, not a file"_s;
 
 /// A plain path is used as it stands; only a "file:" URL is turned into its local path.
 QString localPath(const QString &path)
@@ -128,6 +128,12 @@ bool XmlPreferences::save()
 
 bool XmlPreferences::load(const QString &path, bool acceptFailure)
 {
+    QString ignored;
+    return loadFile(path, &ignored) || acceptFailure;
+}
+
+bool XmlPreferences::loadFile(const QString &path, QString *error)
+{
     const QString filePath = localPath(path);
     {
         const QMutexLocker locker(&m_lock);
@@ -136,34 +142,26 @@ bool XmlPreferences::load(const QString &path, bool acceptFailure)
             m_type = fileNameWithoutLastExtension(filePath);
     }
 
-    using Kind = PreferenceLoadFailure::Kind;
-    const auto failed = [&](PreferenceLoadFailure failure) {
-        const QMutexLocker locker(&m_lock);
-        m_loadFailure = std::move(failure);
-        return acceptFailure;
-    };
+    QString whatIsWrong;
     const QFileInfo info(filePath);
-    if (!info.exists())
-        return failed({Kind::NotFound, QString(), 0, 0});
-    // Each system words a folder opened as a file its own way, some not at all.
-    if (info.isDir())
-        return failed({Kind::Unreadable, kFolderReason, 0, 0});
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return failed({Kind::Unreadable, file.errorString(), 0, 0});
-
-    PreferenceLoadFailure failure;
-    if (!parseDocument(file, &failure))
-        return failed(std::move(failure));
-    const QMutexLocker locker(&m_lock);
-    m_loadFailure.reset();
-    return true;
-}
-
-std::optional<PreferenceLoadFailure> XmlPreferences::loadFailure() const
-{
-    const QMutexLocker locker(&m_lock);
-    return m_loadFailure;
+    if (!info.exists()) {
+        // A relative path is looked for from the working folder, which the operator is shown.
+        whatIsWrong = QDir::isRelativePath(filePath)
+            ? Messages::preferenceFileMissingFromWorkingFolder(
+                QDir::cleanPath(QDir::current().absoluteFilePath(filePath)))
+            : Messages::preferenceFileMissing();
+    } else if (info.isDir()) {
+        // Each system words a folder opened as a file its own way, some not at all.
+        whatIsWrong = Messages::preferenceFileUnreadable(Messages::folderNotFile());
+    } else {
+        QFile file(filePath);
+        if (!file.open(QIODevice::ReadOnly))
+            whatIsWrong = Messages::preferenceFileUnreadable(file.errorString());
+        else if (parseDocument(file, &whatIsWrong))
+            return true;
+    }
+    *error = Messages::preferenceFileFailed(filePath, whatIsWrong);
+    return false;
 }
 
 bool XmlPreferences::setAll(const ValueMap &values, const QString &path)
@@ -321,20 +319,17 @@ bool XmlPreferences::parse(QIODevice *input)
 {
     if (input == nullptr)
         return false;
-    PreferenceLoadFailure ignored;
+    QString ignored;
     return parseDocument(*input, &ignored);
 }
 
-bool XmlPreferences::parseDocument(QIODevice &input, PreferenceLoadFailure *failure)
+bool XmlPreferences::parseDocument(QIODevice &input, QString *error)
 {
     const QMutexLocker locker(&m_lock);
     XmlPreferencesFileParser parser([this](const PreferenceEntry &entry) {
         setEntry(entry.name, entry.value, entry.units, entry.encrypted);
     });
-    if (parser.parse(input))
-        return true;
-    *failure = parser.failure();
-    return false;
+    return parser.parse(input, error);
 }
 
 } // namespace UtilsLib

@@ -2,14 +2,11 @@
 
 #include "utils/portable_preferences.h"
 #include "utils/preference_entry.h"
-#include "utils/preference_load_failure.h"
 
 #include <QIODevice>
 #include <QMap>
 #include <QRecursiveMutex>
 #include <QString>
-
-#include <optional>
 
 namespace UtilsLib {
 
@@ -40,9 +37,10 @@ public:
     /// completed before the failure stay. Only text with the scheme "file:" is taken as
     /// a URL; any other text is a path as it stands.
     bool load(const QString &path, bool acceptFailure) override;
-    /// Why the last load failed (what \a acceptFailure may have hidden); empty after a load
-    /// that succeeded or before any load.
-    std::optional<PreferenceLoadFailure> loadFailure() const;
+    /// load for a caller that tells why a file did not load: false on any failure, with the
+    /// file's path and what is wrong with it in \a error (it does not exist, cannot be read,
+    /// is not a well-formed preference document).
+    bool loadFile(const QString &path, QString *error);
     /// Loads \a path when it is not empty (failures ignored), then stores every value
     /// as text. Always true.
     bool setAll(const ValueMap &values, const QString &path) override;
@@ -84,14 +82,13 @@ public:
 
 private:
     static QString entryKey(const QString &name);
-    /// Reads one document into the store; on failure \a failure says why.
-    bool parseDocument(QIODevice &input, PreferenceLoadFailure *failure);
+    /// Reads one document into the store; on failure \a error says why.
+    bool parseDocument(QIODevice &input, QString *error);
 
     QString m_type;
     QString m_path;
     mutable QRecursiveMutex m_lock;
     QMap<QString, PreferenceEntry> m_entries;
-    std::optional<PreferenceLoadFailure> m_loadFailure;
 };
 
 } // namespace UtilsLib

@@ -1,5 +1,6 @@
 #include "utils/xml_preferences_file_parser.h"
 
+#include "common/messages.h"
 #include "utils/hex_codec.h"
 
 #include <QXmlStreamReader>
@@ -17,8 +18,6 @@ constexpr qint64 kReadChunkSize = 4096;
 // uses one: a few kilobytes of references to a long entity would expand to gigabytes.
 // A document that declares entities may therefore hold only so many references.
 constexpr qint64 kMaxExpandedCharacters = 16 * 1024 * 1024;
-// The reader's own words for bytes that are not in the document's encoding.
-constexpr QLatin1StringView kWronglyEncoded{"Encountered incorrectly encoded content."};
 
 /// Every "&" in \a bytes that may begin a reference to a declared entity: all but the
 /// character references and the five predefined entities. A reference cut by the end of
@@ -45,9 +44,8 @@ qint64 countEntityReferences(const QByteArray &bytes)
 XmlPreferencesFileParser::XmlPreferencesFileParser(EntrySink store) : m_store(std::move(store))
 { }
 
-bool XmlPreferencesFileParser::parse(QIODevice &input)
+bool XmlPreferencesFileParser::parse(QIODevice &input, QString *error)
 {
-    m_failure = PreferenceLoadFailure{};
     QXmlStreamReader reader;
     bool declaresEntities = false;
     qint64 references = 0;
@@ -59,14 +57,13 @@ bool XmlPreferencesFileParser::parse(QIODevice &input)
             || references <= kMaxExpandedCharacters / std::max(1, reader.entityExpansionLimit());
     };
     const auto notWellFormed = [&](const QString &message) {
-        m_failure = PreferenceLoadFailure{PreferenceLoadFailure::Kind::NotWellFormed, message,
-                                          reader.lineNumber(), reader.columnNumber()};
+        *error =
+            Messages::preferenceFileNotValid(message, reader.lineNumber(), reader.columnNumber());
         return false;
     };
     const auto expansionRefused = [&] {
         return notWellFormed(
-            u"its entity references would expand to more than %1 MiB of text"_s.arg(
-                kMaxExpandedCharacters / (1024 * 1024)));
+            Messages::entityExpansionRefused(kMaxExpandedCharacters / (1024 * 1024)));
     };
 
     // The document is fed in chunks so that the references can be counted before the
@@ -89,16 +86,15 @@ bool XmlPreferencesFileParser::parse(QIODevice &input)
                 unread.resize(kReadChunkSize);
                 const qint64 size = input.read(unread.data(), kReadChunkSize);
                 if (size < 0) {
-                    m_failure = PreferenceLoadFailure{PreferenceLoadFailure::Kind::Unreadable,
-                                                      input.errorString(), 0, 0};
+                    *error = Messages::preferenceFileUnreadable(input.errorString());
                     return false;
                 }
                 unread.resize(size);
                 if (size == 0) {
                     if (bytesRead == 0)
-                        return notWellFormed(u"the file is empty"_s);
+                        return notWellFormed(Messages::preferenceFileEmpty());
                     if (offsetBeforePiece > 0 && reader.characterOffset() == offsetBeforePiece)
-                        return notWellFormed(kWronglyEncoded);
+                        return notWellFormed(Messages::wronglyEncodedContent());
                     return notWellFormed(reader.errorString());
                 }
                 bytesRead += size;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "utils/preference_entry.h"
-#include "utils/preference_load_failure.h"
 
 #include <QIODevice>
 #include <QString>
@@ -22,12 +21,11 @@ public:
 
     explicit XmlPreferencesFileParser(EntrySink store);
 
-    /// Reads one whole document from \a input. False when it is not well-formed, cannot be
-    /// read or expands its entities beyond reason; entries completed before that are kept.
-    bool parse(QIODevice &input);
-    /// Why the last parse failed: a read error (Unreadable, with the device's reason) or
-    /// a document that is not well-formed (with the reader's message and position).
-    const PreferenceLoadFailure &failure() const { return m_failure; }
+    /// Reads one whole document from \a input. False when it cannot be read, is not
+    /// well-formed or expands its entities beyond reason, with what is wrong with it in
+    /// \a error (the device's reason, or the reader's message and where it stopped);
+    /// entries completed before that are kept.
+    bool parse(QIODevice &input, QString *error);
 
     /// An `entry` start tag begins a new pending entry (dropping any earlier one).
     void startElement(QStringView qualifiedName, const QXmlStreamAttributes &attributes);
@@ -40,7 +38,6 @@ private:
     EntrySink m_store;
     std::optional<PreferenceEntry> m_pending;
     QString m_pendingText;
-    PreferenceLoadFailure m_failure;
 };
 
 } // namespace UtilsLib

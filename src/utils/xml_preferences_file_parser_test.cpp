@@ -235,66 +235,75 @@ TEST_F(XmlPreferencesFileTest, RejectsRunawayEntityExpansionQuickly)
 
 TEST_F(XmlPreferencesFileTest, SaysWhyALoadFailed)
 {
-    using Failure = UtilsLib::PreferenceLoadFailure;
-    using Kind = Failure::Kind;
     QDir(m_dir.path()).mkdir(u"folder.qfp"_s);
     QByteArray runaway =
         "<!DOCTYPE S [<!ENTITY a \"" + QByteArray(4000, 'A') + "\">]>\n<S><entry name='b'>";
     runaway += QByteArray("&a;").repeated(20000) + "</entry></S>\n";
+    const auto notValid = [](const char *readerMessage) {
+        return u"is not a valid preference file: "_s + QLatin1StringView(readerMessage);
+    };
     const struct {
         const char *name;
         QString path;
-        Failure failure;
+        QString whatIsWrong; ///< after the path
     } cases[] = {
-        {"missing", m_dir.filePath(u"missing.qfp"_s), {Kind::NotFound, QString(), 0, 0}},
-        {"folder",
-         m_dir.filePath(u"folder.qfp"_s),
-         {Kind::Unreadable, u"it is a folder, not a file"_s, 0, 0}},
-        {"empty",
-         file(u"empty.qfp"_s, QByteArray()),
-         {Kind::NotWellFormed, u"the file is empty"_s, 1, 0}},
-        {"blanks",
-         file(u"blanks.qfp"_s, "  \r\n"),
-         {Kind::NotWellFormed, u"Premature end of document."_s, 2, 0}},
-        {"truncated",
-         file(u"cut.qfp"_s, "<S>\n<entry name='a'>1</en"),
-         {Kind::NotWellFormed, u"Premature end of document."_s, 2, 21}},
-        {"mismatched tag",
-         file(u"tag.qfp"_s, "<S>\n<entry name='a'>1</entry>\n</T>\n"),
-         {Kind::NotWellFormed, u"Opening and ending tag mismatch."_s, 3, 4}},
+        {"missing", m_dir.filePath(u"missing.qfp"_s), u"does not exist"_s},
+        {"folder", m_dir.filePath(u"folder.qfp"_s),
+         u"could not be read: it is a folder, not a file"_s},
+        {"empty", file(u"empty.qfp"_s, QByteArray()),
+         notValid("the file is empty (line 1, column 0)")},
+        {"blanks", file(u"blanks.qfp"_s, "  \r\n"),
+         notValid("Premature end of document (line 2, column 0)")},
+        {"truncated", file(u"cut.qfp"_s, "<S>\n<entry name='a'>1</en"),
+         notValid("Premature end of document (line 2, column 21)")},
+        {"mismatched tag", file(u"tag.qfp"_s, "<S>\n<entry name='a'>1</entry>\n</T>\n"),
+         notValid("Opening and ending tag mismatch (line 3, column 4)")},
         // The line named is the one that holds the byte, not where the reader began decoding.
         {"Latin-1 byte in UTF-8",
          file(u"latin1.qfp"_s,
               "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<S>\n<entry name='a'>1</entry>\n<entry "
               "name='b'>G\xE9ST</entry>\n</S>\n"),
-         {Kind::NotWellFormed, u"Encountered incorrectly encoded content."_s, 4, 0}},
+         notValid("Encountered incorrectly encoded content (line 4, column 0)")},
         {"Latin-1 byte right after the declaration",
          file(u"prolog.qfp"_s,
               "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<S><entry "
               "name='b'>G\xE9ST</entry></S>\n<!-- end -->\n"),
-         {Kind::NotWellFormed, u"Encountered incorrectly encoded content."_s, 2, 0}},
+         notValid("Encountered incorrectly encoded content (line 2, column 0)")},
         {"Latin-1 byte before the root, after a comment",
          file(u"comment.qfp"_s, "<?xml version=\"1.0\"?>\n<!-- saved -->\n\xE9<S/>\n"),
-         {Kind::NotWellFormed, u"Encountered incorrectly encoded content."_s, 3, 0}},
+         notValid("Encountered incorrectly encoded content (line 3, column 0)")},
         {"character cut short by the end of the file",
          file(u"cut-short.qfp"_s, "<S>\n<entry name='a'>1</entry>\n\xC3"),
-         {Kind::NotWellFormed, u"Encountered incorrectly encoded content."_s, 3, 0}},
-        {"runaway entities",
-         file(u"runaway.qfp"_s, runaway),
-         {Kind::NotWellFormed, u"its entity references would expand to more than 16 MiB of text"_s,
-          2, 8258}},
+         notValid("Encountered incorrectly encoded content (line 3, column 0)")},
+        {"runaway entities", file(u"runaway.qfp"_s, runaway),
+         notValid("its entity references would expand to more than 16 MiB of text (line 2, "
+                  "column 8258)")},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         XmlPreferences store(u"MC Config"_s);
+        QString error;
+        EXPECT_FALSE(store.loadFile(c.path, &error));
+        EXPECT_EQ(error, u"'"_s + QDir::toNativeSeparators(c.path) + u"' "_s + c.whatIsWrong);
         EXPECT_FALSE(store.load(c.path, false));
-        EXPECT_EQ(store.loadFailure(), c.failure);
         EXPECT_TRUE(store.load(c.path, true));
-        EXPECT_EQ(store.loadFailure(), c.failure);
-        // The next load that succeeds leaves no failure behind.
-        EXPECT_TRUE(store.load(file(u"good.qfp"_s, "<S><entry name='n'>v</entry></S>"), false));
-        EXPECT_EQ(store.loadFailure(), std::nullopt);
     }
+}
+
+TEST_F(XmlPreferencesFileTest, AMissingRelativePathNamesWhereItWasLookedFor)
+{
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(m_dir.path()));
+    XmlPreferences store(u"MC Config"_s);
+    QString error;
+    EXPECT_FALSE(store.loadFile(u"./../x/missing.qfp"_s, &error));
+    QDir::setCurrent(before);
+    EXPECT_EQ(
+        error,
+        u"'"_s + QDir::toNativeSeparators(u"./../x/missing.qfp"_s)
+            + u"' does not exist: it was looked for at '"_s
+            + QDir::toNativeSeparators(QFileInfo(m_dir.path()).dir().filePath(u"x/missing.qfp"_s))
+            + u"' (the program must be started from the Management Console's program folder)"_s);
 }
 
 namespace {
@@ -333,9 +342,8 @@ TEST(XmlPreferencesFileParser, AReadErrorPartWayIsUnreadableAndKeepsWhatWasRead)
     UtilsLib::XmlPreferencesFileParser parser(
         [&read](const UtilsLib::PreferenceEntry &entry) { read.append(entry); });
     FailingDevice device("<S>\n<entry name='a'>1</entry>\n<entry name='b'>2");
-    EXPECT_FALSE(parser.parse(device));
-    EXPECT_EQ(parser.failure(),
-              (UtilsLib::PreferenceLoadFailure{UtilsLib::PreferenceLoadFailure::Kind::Unreadable,
-                                               u"Input/output error"_s, 0, 0}));
+    QString error;
+    EXPECT_FALSE(parser.parse(device, &error));
+    EXPECT_EQ(error, u"could not be read: Input/output error"_s);
     EXPECT_EQ(read, (QList<UtilsLib::PreferenceEntry>{{u"a"_s, u"1"_s, QString(), false}}));
 }

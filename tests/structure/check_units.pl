@@ -2,6 +2,8 @@
 # Checks how the sources under src/ depend on each other:
 #  - a folder includes only itself and the folders below it
 #    (platform, utils, common, export, database, driver, from the ground up);
+#  - the catalogue of texts (common/messages) includes nothing of the program, and every
+#    folder may include it: the reasons platform and utils give are texts of it too;
 #  - units form a tree without cycles. A unit is a header with its sources: a source
 #    belongs to the unit of the header it includes first (its own header), so the
 #    Linux and Windows implementations of a header, and several sources sharing one
@@ -14,6 +16,7 @@ use File::Find;
 my $src = shift // die "usage: $0 SRC_DIR\n";
 my @layers = qw(platform utils common export database driver);
 my %rank = map { $layers[$_] => $_ } 0 .. $#layers;
+my $catalogue = 'common/messages.h';
 
 my (%unit_of, %includes);
 find({ no_chdir => 1, wanted => sub {
@@ -41,7 +44,10 @@ for my $file (sort keys %includes) {
     for my $included (@{ $includes{$file} }) {
         next unless exists $includes{$included};
         my ($target) = $included =~ m{^([^/]+)/};
-        if (exists $rank{$folder} && exists $rank{$target} && $rank{$target} > $rank{$folder}) {
+        if ($unit_of{$file} eq $catalogue && $included ne $catalogue) {
+            push @problems, "$file includes $included: the catalogue of texts includes nothing";
+        } elsif ($included ne $catalogue && exists $rank{$folder} && exists $rank{$target}
+                 && $rank{$target} > $rank{$folder}) {
             push @problems, "$file includes $included: $folder/ is below $target/";
         }
         my ($from, $to) = ($unit_of{$file}, $unit_of{$included});

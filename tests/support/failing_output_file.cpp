@@ -11,49 +11,44 @@ public:
         : m_file(std::move(file)), m_failures(failures), m_spaceLeft(std::move(spaceLeft))
     { }
 
-    bool write(const char *data, qint64 size) override
+    bool write(const char *data, qint64 size, QString *error) override
     {
         if (*m_spaceLeft < 0 || size <= *m_spaceLeft) {
             if (*m_spaceLeft >= 0)
                 *m_spaceLeft -= size;
-            return m_file->write(data, size);
+            return m_file->write(data, size, error);
         }
         // What fits is stored, as on a disk that fills up part-way through a write.
-        (void)m_file->write(data, *m_spaceLeft);
+        (void)m_file->write(data, *m_spaceLeft, error);
         *m_spaceLeft = 0;
-        m_error = QString::fromLatin1(kDiskFullReason);
+        *error = QString::fromLatin1(kDiskFullReason);
         return false;
     }
 
-    bool syncToStorage() override
+    bool syncToStorage(QString *error) override
     {
         if (m_failures.syncFails) {
-            m_error = QString::fromLatin1(kDeviceFailedReason);
+            *error = QString::fromLatin1(kDeviceFailedReason);
             return false;
         }
-        return m_file->syncToStorage();
+        return m_file->syncToStorage(error);
     }
 
-    bool close() override
+    bool close(QString *error) override
     {
-        if (!m_file->close()) {
-            m_error = m_file->errorString();
+        if (!m_file->close(error))
             return false;
-        }
         if (m_failures.closeFails) {
-            m_error = QString::fromLatin1(kDeviceFailedReason);
+            *error = QString::fromLatin1(kDeviceFailedReason);
             return false;
         }
         return true;
     }
 
-    QString errorString() const override { return m_error; }
-
 private:
     std::unique_ptr<OutputFile> m_file;
     OutputFailures m_failures;
     std::shared_ptr<qint64> m_spaceLeft;
-    QString m_error;
 };
 
 } // namespace
