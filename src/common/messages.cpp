@@ -153,6 +153,47 @@ QString localizedMessagesUnreadable(const QString &path)
           u"the Nimbrel Web Console."_s;
 }
 
+QString floorPlanMapLabel()
+{
+    return u"Reservation Manager Settings > URL for Floor Plan Map"_s;
+}
+
+QString usagePolicyLabel()
+{
+    return u"Reservation Settings (Computer) > URL for Usage Policy"_s;
+}
+
+QString backgroundImageLabel()
+{
+    return u"Reservable Computer Settings > Appearance Settings > Custom background color (not "
+           u"used when URL for custom background image is set)"_s;
+}
+
+QString groupSettingLabel()
+{
+    return u"Group Setting"_s;
+}
+
+QString computerNameLabel()
+{
+    return u"Reservable Computer Name"_s;
+}
+
+QString computerDescriptionLabel()
+{
+    return u"Reservable Computer Description"_s;
+}
+
+QString computerLocationLabel()
+{
+    return u"Reservable Computer Location"_s;
+}
+
+QString computerGroupLabel()
+{
+    return u"Reservable Computer Group"_s;
+}
+
 QString databaseNotOpened(const QString &databasePath, const QString &sqliteMessage)
 {
     // As the database's own command-line shell says it, with the path as it was given.
@@ -172,6 +213,28 @@ QString dumpNotWritten(const QString &dumpPath, const QString &systemReason)
 QString tableNotDumped(const QString &sqliteMessage)
 {
     return u"Error: "_s + sqliteMessage;
+}
+
+namespace {
+
+QString sqliteFailure(const QString &phase, const QString &sqliteMessage, int resultCode)
+{
+    QString message = phase + u", "_s + sqliteMessage;
+    if (resultCode != 0)
+        message += u" ("_s + QString::number(resultCode) + u')';
+    return message;
+}
+
+} // namespace
+
+QString statementNotPrepared(const QString &sqliteMessage, int resultCode)
+{
+    return sqliteFailure(u"in prepare"_s, sqliteMessage, resultCode);
+}
+
+QString rowNotRead(const QString &sqliteMessage, int resultCode)
+{
+    return sqliteFailure(u"stepping"_s, sqliteMessage, resultCode);
 }
 
 QString dumpNotRead(const QString &dumpPath, const QString &reason)
@@ -348,6 +411,11 @@ QString entityExpansionRefused(qint64 mebibytes)
 QString folderNotFile()
 {
     return u"it is a folder, not a file"_s;
+}
+
+QString systemError(quint32 code)
+{
+    return u"Error "_s + QString::number(code);
 }
 
 QString usage()

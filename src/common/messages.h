@@ -36,12 +36,24 @@ QString localFileNotMapped(const QString &value, const QString &cloudSettingLabe
 QString welcomeMessageToConfigure();
 QString charactersReplaced(const QString &valueAsWritten, const QString &label);
 QString localizedMessagesUnreadable(const QString &path);
+// The cloud service's settings as the messages above name them (the labels).
+QString floorPlanMapLabel();
+QString usagePolicyLabel();
+QString backgroundImageLabel();
+QString groupSettingLabel();
+QString computerNameLabel();
+QString computerDescriptionLabel();
+QString computerLocationLabel();
+QString computerGroupLabel();
 
 // Database stage (the reasons a table was not dumped follow "Error: ")
 QString databaseNotOpened(const QString &databasePath, const QString &sqliteMessage);
 QString dumpNotOpened(const QString &dumpPath, const QString &systemReason);
 QString dumpNotWritten(const QString &dumpPath, const QString &systemReason);
 QString tableNotDumped(const QString &sqliteMessage);
+// Why a table was not read, with SQLite's result code unless it is 0.
+QString statementNotPrepared(const QString &sqliteMessage, int resultCode);
+QString rowNotRead(const QString &sqliteMessage, int resultCode);
 QString dumpNotRead(const QString &dumpPath, const QString &reason);
 QString groupsDumpNotOpened();
 QString valueNotWholeNumber(const QString &value, const QString &groupName, int column);
@@ -81,6 +93,7 @@ QString entityExpansionRefused(qint64 mebibytes);
 
 // The reasons of files that cannot be read, where the system has none.
 QString folderNotFile();
+QString systemError(quint32 code);
 
 // Command line
 QString usage();

@@ -1,5 +1,6 @@
 #include "database/group_preferences_exporter.h"
 
+#include "common/messages.h"
 #include "export/export_constants.h"
 #include "export/export_text.h"
 
@@ -8,7 +9,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 /// The label under which a group name is refused or reported.
-const QString kGroupSettingLabel = u"Group Setting"_s;
+const QString kGroupSettingLabel = Messages::groupSettingLabel();
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "database/res_computer_preferences_exporter.h"
 
+#include "common/messages.h"
 #include "export/export_constants.h"
 
 using namespace Qt::StringLiterals;
@@ -7,10 +8,10 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The settings a refused field is reported under.
-constexpr QStringView kNameLabel = u"Reservable Computer Name";
-constexpr QStringView kDescriptionLabel = u"Reservable Computer Description";
-constexpr QStringView kLocationLabel = u"Reservable Computer Location";
-constexpr QStringView kGroupLabel = u"Reservable Computer Group";
+const QString kNameLabel = Messages::computerNameLabel();
+const QString kDescriptionLabel = Messages::computerDescriptionLabel();
+const QString kLocationLabel = Messages::computerLocationLabel();
+const QString kGroupLabel = Messages::computerGroupLabel();
 
 } // namespace
 

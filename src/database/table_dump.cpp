@@ -76,13 +76,17 @@ void appendField(ByteBuffer &out, QByteArrayView field)
     out.append('"');
 }
 
-QString sqliteMessage(sqlite3 *db, const char *phase, int code)
+/// SQLite's message for what failed on \a db.
+QString sqliteMessage(sqlite3 *db)
 {
-    QString message = QLatin1StringView(phase) + u", "_s + QString::fromUtf8(sqlite3_errmsg(db));
-    // Plain SQL errors carry no code; locks, corruption and the like say which it was.
-    if (code > SQLITE_ERROR)
-        message += u" (%1)"_s.arg(code);
-    return message;
+    return QString::fromUtf8(sqlite3_errmsg(db));
+}
+
+/// The result code as the message shows it: plain SQL errors carry none (0); locks,
+/// corruption and the like say which it was.
+int shownCode(int code)
+{
+    return code > SQLITE_ERROR ? code : 0;
 }
 
 QByteArray selectAllStatement(const QString &table)
@@ -122,7 +126,7 @@ bool writeRows(sqlite3 *db, sqlite3_stmt *statement, OutputFile &dump, const QSt
         if (code == SQLITE_DONE)
             break;
         if (code != SQLITE_ROW) {
-            *error = sqliteMessage(db, "stepping", code);
+            *error = Messages::rowNotRead(sqliteMessage(db), shownCode(code));
             return false;
         }
         for (int column = 0; column < columnCount; ++column) {
@@ -144,7 +148,7 @@ bool writeRows(sqlite3 *db, sqlite3_stmt *statement, OutputFile &dump, const QSt
             }
             const auto *text = reinterpret_cast<const char *>(sqlite3_value_text(value));
             if (text == nullptr) {
-                *error = sqliteMessage(db, "stepping", SQLITE_NOMEM);
+                *error = Messages::rowNotRead(sqliteMessage(db), shownCode(SQLITE_NOMEM));
                 return false;
             }
             // SQLite's text of a value ends at its first NUL byte, for texts and blobs alike.
@@ -223,7 +227,7 @@ bool dumpTable(const QString &databasePath, const QString &table, const QString 
                                                &statementHandle, nullptr);
     const Statement statement(statementHandle);
     if (prepareCode != SQLITE_OK) {
-        *error = sqliteMessage(db.get(), "in prepare", prepareCode);
+        *error = Messages::statementNotPrepared(sqliteMessage(db.get()), shownCode(prepareCode));
         return false;
     }
 

@@ -4,6 +4,7 @@
 
 #include "export/branch_rows.h"
 
+#include "common/messages.h"
 #include "export/end_of_session_warnings.h"
 #include "export/library_hours.h"
 #include "export/localized_messages.h"
@@ -76,8 +77,7 @@ void writeStationHoursSessionRows(UtilsLib::PortablePreferences &preferences,
     // Reservation stations
     exporter.writeString(
         filterLocalFile(text(u"General: Reservation Station Facility Map File Path"_s),
-                        u"Reservation Manager Settings > URL for Floor Plan Map"_s,
-                        exporter.report()),
+                        Messages::floorPlanMapLabel(), exporter.report()),
         kReservationManagerSettings, u"floorPlanMapUrl"_s);
     exporter.writeString(convertColor(text(u"General: Reservation Stations Color - Background"_s)),
                          kReservationManagerSettings, u"backgroundColor"_s);

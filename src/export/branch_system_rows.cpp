@@ -31,10 +31,6 @@ constexpr int kPinRequired = 2;
 constexpr int kMaxPinLengthWhenUnset = 35;
 constexpr int kMaxIdLengthWhenUnset = 1024;
 
-const QString kBackgroundImageLabel =
-    u"Reservable Computer Settings > Appearance Settings > Custom background color (not used when URL for custom background image is set)"_s;
-const QString kUsagePolicyLabel = u"Reservation Settings (Computer) > URL for Usage Policy"_s;
-
 QString toolbarLocation(int controlMenuLocation)
 {
     switch (controlMenuLocation) {
@@ -109,7 +105,7 @@ void writeUsagePolicy(UtilsLib::PortablePreferences &preferences, PreferencesExp
 {
     const auto integer = [&](const QString &name) { return preferences.getInt(name, 0); };
     const auto urlOf = [&](const QString &name) {
-        return filterLocalFile(preferences.getString(name, QString()), kUsagePolicyLabel,
+        return filterLocalFile(preferences.getString(name, QString()), Messages::usagePolicyLabel(),
                                exporter.report());
     };
     // A URL goes into the file as 8-bit text. One that lost characters on the way is a
@@ -118,7 +114,7 @@ void writeUsagePolicy(UtilsLib::PortablePreferences &preferences, PreferencesExp
         const QString written = ExportText::asWritten(url);
         if (written != url && !url.startsWith(kNoMappingMarker))
             exporter.report().actionRequired(
-                Messages::charactersReplaced(written, kUsagePolicyLabel));
+                Messages::charactersReplaced(written, Messages::usagePolicyLabel()));
         return written;
     };
 
@@ -208,7 +204,7 @@ void writeSystemAuthorityAppearanceRows(UtilsLib::PortablePreferences &preferenc
     exporter.writeString(convertColor(text(u"Client Appearance: Idle Screen Background Color"_s)),
                          kReservableComputerSettings, u"customBackgroundColor"_s);
     exporter.writeString(filterLocalFile(text(u"Client Appearance: Idle Screen Background Image"_s),
-                                         kBackgroundImageLabel, exporter.report()),
+                                         Messages::backgroundImageLabel(), exporter.report()),
                          kReservableComputerSettings, u"customBackgroundImage"_s);
     if (integer(u"Client Appearance: Idle Screen Information Portal Hidden"_s) != 0)
         writeHiddenPortal(exporter, u"instructionsUrlMulti"_s);

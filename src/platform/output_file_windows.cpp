@@ -1,5 +1,7 @@
 #include "platform/output_file.h"
 
+#include "common/messages.h"
+
 #include <QDir>
 
 #include <windows.h>
@@ -13,8 +15,8 @@ QString systemReason(DWORD error)
     const DWORD length = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
         nullptr, error, 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
-    QString reason = length > 0 ? QString::fromWCharArray(text, length).trimmed()
-                                : QStringLiteral("Error %1").arg(error);
+    QString reason =
+        length > 0 ? QString::fromWCharArray(text, length).trimmed() : Messages::systemError(error);
     LocalFree(text);
     return reason;
 }
