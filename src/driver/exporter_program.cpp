@@ -32,7 +32,7 @@ constexpr int kExitSuccess = 0;
 constexpr int kExitFailure = 1;
 
 /// What the run shares between its stages, made in this order before the banner.
-struct ProcessObjects {
+struct ProcessWideObjects {
     UtilsLib::XmlPreferences store{u"MC Config"_s};
     InstallationPaths installationPaths;
     ExportLocation exportLocation;
@@ -79,7 +79,7 @@ struct EarlierExport {
 /// The preference stage: both preference files into the one store, then the branch rows.
 /// The earlier run's export goes only once both files have loaded: a run that stops
 /// before (started from the wrong folder, a broken preference file) leaves it as it was.
-bool exportPreferences(ProcessObjects &objects, const EarlierExport &earlier)
+bool exportPreferences(ProcessWideObjects &objects, const EarlierExport &earlier)
 {
     InstallationPaths &paths = objects.installationPaths;
     // The service file is read only when the console file loaded.
@@ -98,8 +98,9 @@ bool exportPreferences(ProcessObjects &objects, const EarlierExport &earlier)
     return false;
 }
 
-/// The final wait, once the run has released everything it held.
-int endWith(int exitStatus)
+/// The final wait, once the run has released everything it held; then \a exitStatus is
+/// the program's.
+int finalWait(int exitStatus)
 {
     // Someone at a console is told what the program waits for; redirected input is not.
     if (const std::optional<Console::Stream> screen = Console::announcementStream()) {
@@ -132,7 +133,7 @@ int failedWith(ExportFile &exportFile, const QString &message)
 
 /// The end of a complete export: the list of settings to configure by hand beside the
 /// export file, and the summary of what went into the file.
-void reportExport(ProcessObjects &objects)
+void reportExport(ProcessWideObjects &objects)
 {
     const RunReport &report = objects.report;
     const QString toDoListPath = objects.exportLocation.actionsRequiredPath();
@@ -150,7 +151,7 @@ void reportExport(ProcessObjects &objects)
 }
 
 /// Both stages, the checks that follow a complete export and its report; the exit status.
-int exportSettings(ProcessObjects &objects, const EarlierExport &earlier)
+int exportSettings(ProcessWideObjects &objects, const EarlierExport &earlier)
 {
     // The export file is flushed before every line that reports an outcome, so what the
     // console says has happened is in the file, and a failed write is reported first.
@@ -206,7 +207,7 @@ int exportSettings(ProcessObjects &objects, const EarlierExport &earlier)
 
 /// Exports while holding the export folder's lock; another run that holds it stops this
 /// one before anything is loaded, deleted or written.
-int exportWhileHoldingTheFolder(ProcessObjects &objects, const EarlierExport &earlier)
+int exportWhileHoldingTheFolder(ProcessWideObjects &objects, const EarlierExport &earlier)
 {
     ExportFolderLock lock(earlier.exportFilePath);
     if (lock.take() == ExportFolderLock::Outcome::HeldByAnotherRun) {
@@ -225,10 +226,10 @@ int exportWhileHoldingTheFolder(ProcessObjects &objects, const EarlierExport &ea
 int runExporter(const QStringList &arguments)
 {
     // Arguments are answered before anything is looked up, so only the answer is printed.
-    if (const std::optional<int> answered = answerArguments(arguments))
+    if (const std::optional<int> answered = answerHelpOrUnknownArgument(arguments))
         return *answered;
 
-    ProcessObjects objects;
+    ProcessWideObjects objects;
 
     Console::outLine(Messages::banner(programVersion()));
     Console::endLine(Console::Stream::Out);
@@ -240,5 +241,5 @@ int runExporter(const QStringList &arguments)
     // One run at a time uses the export folder. The lock goes before the final wait, so a
     // window left open at it keeps no later run out.
     const int exitStatus = exportWhileHoldingTheFolder(objects, earlier);
-    return endWith(exitStatus);
+    return finalWait(exitStatus);
 }

@@ -38,7 +38,7 @@ ArgumentRequest readArguments(const QStringList &arguments)
     return {kindOf(arguments.first()), arguments.first()};
 }
 
-std::optional<int> answerArguments(const QStringList &arguments)
+std::optional<int> answerHelpOrUnknownArgument(const QStringList &arguments)
 {
     const ArgumentRequest request = readArguments(arguments);
     switch (request.kind) {

@@ -25,4 +25,4 @@ ArgumentRequest readArguments(const QStringList &arguments);
 
 /// Prints what the arguments ask for and gives the exit status; empty when the export is
 /// to run. Nothing is read or written beside the console.
-std::optional<int> answerArguments(const QStringList &arguments);
+std::optional<int> answerHelpOrUnknownArgument(const QStringList &arguments);

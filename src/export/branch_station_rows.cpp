@@ -133,11 +133,11 @@ void writeStationHoursSessionRows(UtilsLib::PortablePreferences &preferences,
 
     // Daily quota, written whether or not the quota is enabled. A quota in minutes below
     // ten, or none stored, is ten minutes.
-    ExportInteger quota = 0;
+    WideInteger quota = 0;
     if (integer(u"General: User Validation Limits Type"_s) == kLimitsTypeSessionsPerDay) {
         const int sessions = integer(u"General: User Validation Limits Sessions Per Day To"_s);
         const int sessionBlocks = integer(u"General: Session Length In Blocks"_s, 2);
-        quota = ExportInteger(sessions) * sessionBlocks * 5;
+        quota = WideInteger(sessions) * sessionBlocks * 5;
     } else if (integer(u"General: User Validation Limits Minutes Per Day To"_s, kMinimumDailyQuota)
                >= kMinimumDailyQuota) {
         quota =

@@ -10,8 +10,9 @@
 #include <optional>
 #include <type_traits>
 
-/// Splits one line of comma-separated text at once; double quotes group commas. Text
-/// (char16_t units) and Latin-1 bytes (char) are split by the same rules.
+/// Splits one record of comma-separated text; double quotes group commas, and the line
+/// breaks inside them, so a record may span lines. Text (char16_t units) and Latin-1 bytes
+/// (char) are split by the same rules.
 template <typename Char>
 class BasicCsvTokenizer {
 public:

@@ -41,8 +41,7 @@ void PreferencesExporter::writeBool(qint64 flag, const QString &category, const 
     writeValueRow(category, key, false);
 }
 
-void PreferencesExporter::writeInt(ExportInteger number, const QString &category,
-                                   const QString &key)
+void PreferencesExporter::writeInt(WideInteger number, const QString &category, const QString &key)
 {
     m_value.clear();
     m_value.appendDecimal(number);

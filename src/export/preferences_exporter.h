@@ -9,9 +9,10 @@
 
 class ExportFile;
 
-/// Wide enough for every product the exporters form from read numbers (a daily quota of
-/// sessions × blocks × 5 exceeds 64 bits), so a number is always written exactly.
-__extension__ typedef __int128 ExportInteger;
+/// An integer of 128 bits: wide enough for every product the exporters form from read
+/// numbers (a daily quota of sessions × blocks × 5 exceeds 64 bits), so a number is
+/// always written exactly.
+__extension__ typedef __int128 WideInteger;
 
 /// Writes setting rows into the run's export file: each row starts with the kind of row
 /// that the exporter writes (a branch setting, a group's setting), then the category, the
@@ -20,7 +21,7 @@ class PreferencesExporter : public ExportRowWriter {
 public:
     /// "true" when \a flag is not 0, else "false".
     void writeBool(qint64 flag, const QString &category, const QString &key);
-    void writeInt(ExportInteger number, const QString &category, const QString &key);
+    void writeInt(WideInteger number, const QString &category, const QString &key);
     void writeString(const QString &text, const QString &category, const QString &key);
     /// One row per line of \a text.
     void writeList(const QString &text, const QString &category, const QString &key);
@@ -30,6 +31,8 @@ public:
     void writeHours(qint64 blocks, const QString &category, const QString &key);
 
     /// The core row writer: comment prefix when needed, row kind, "category.key", value.
+    /// The row is commented out when the value carries the no-mapping marker right after
+    /// its opening quote or, with \a matchAnywhere, anywhere in it.
     void writeSetting(const QString &value, const QString &category, const QString &key,
                       bool matchAnywhere);
 

@@ -24,7 +24,7 @@ constexpr qsizetype kSectionBufferSize = 1024;
 // Windows-1252 bytes 0x80-0x9F and the characters they stand for. The five bytes the
 // code page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for the control
 // characters of the same number, as the Windows tables have them.
-constexpr std::array<char16_t, 32> kHighControlRange = {
+constexpr std::array<char16_t, 32> kWindows1252Bytes80To9F = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
@@ -34,9 +34,9 @@ char windows1252Byte(char16_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<char>(c);
-    const auto found = std::find(kHighControlRange.begin(), kHighControlRange.end(), c);
-    if (found != kHighControlRange.end())
-        return static_cast<char>(0x80 + (found - kHighControlRange.begin()));
+    const auto found = std::find(kWindows1252Bytes80To9F.begin(), kWindows1252Bytes80To9F.end(), c);
+    if (found != kWindows1252Bytes80To9F.end())
+        return static_cast<char>(0x80 + (found - kWindows1252Bytes80To9F.begin()));
     return '?';
 }
 

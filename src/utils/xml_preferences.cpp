@@ -214,8 +214,8 @@ int XmlPreferences::getInt(const QString &name, int defaultValue, const QString 
     int number = entry.value.toInt(&ok, 10);
     if (!ok)
         number = 0;
-    // Without a conversion the number stands as stored; empty units never convert. Most
-    // entries have none, so no exception is thrown for them.
+    // Without a conversion (either unit is not in the table, or empty, as most entries'
+    // units are) the number stands as stored.
     return convertUnitsIfKnown(number, entry.units, units).value_or(number);
 }
 
