@@ -372,13 +372,15 @@ TEST_F(BranchSettingsTest, UnsupportedAuthorityStopsBeforeItsRowsAndKeepsEarlier
     const Case cases[] = {
         {"first authority, a character beyond the basic plane in its name",
          {{u"Validating Authority 1: Name"_s, u"Main LDAP Server \U0001F600"_s}},
-         u"Validating Authority type is NOT SUPPORTED in Nimbrel Reservation Service: Main LDAP Server ?"_s,
+         u"Validating Authority type is NOT SUPPORTED in Nimbrel Reservation Service: "
+         u"Main LDAP Server ?"_s,
          u"BranchSetting^~%ReservationServiceSettings.pinLabelMulti^~%{\"fr\":\"\"}"_s},
         {"second authority over telnet",
          {{u"Validating Authority 1: Name"_s, u"Evergreen"_s},
           {u"Validating Authority 2: Name"_s, u"None"_s},
           {u"Validating Authority 2: Connection Type"_s, u"1"_s}},
-         u"Validating Authority using telnet connection is NOT SUPPORTED in Nimbrel Reservation Service: None"_s,
+         u"Validating Authority using telnet connection is NOT SUPPORTED in Nimbrel "
+         u"Reservation Service: None"_s,
          u"BranchSetting^~%IlsConnectionSettings.connector1.sipErrorDetectionEnabled^~%false"_s},
     };
     for (const Case &c : cases) {
@@ -405,7 +407,8 @@ TEST_F(BranchSettingsTest, WelcomeMessageInstructionOnlyForPositiveFlag)
     exportRows({{u"Client: Welcome Message Displayed When Session Starts"_s, u"1"_s}});
     EXPECT_EQ(
         m_console,
-        u"ACTION REQUIRED: Please manually configure the Nimbrel Reservation Service setting: 'Session Start Welcome Message'\n"_s);
+        u"ACTION REQUIRED: Please manually configure the Nimbrel Reservation Service setting: "
+        u"'Session Start Welcome Message'\n"_s);
     const QStringList rows =
         exportRows({{u"Client: Welcome Message Displayed When Session Starts"_s, u"-1"_s}});
     EXPECT_EQ(valuesOf(rows, u"ReservableComputerSettings.welcomeMessageEnabled"_s),
