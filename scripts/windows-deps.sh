@@ -11,16 +11,10 @@
 #   $KSE_WINDOWS_CACHE/sqlite-mingw   include/sqlite3.h, lib/libsqlite3.a
 #   $KSE_WINDOWS_CACHE/gtest-mingw    GoogleTest (lib/cmake/GTest, ...)
 #
-# A project is configured against them with
-#
-#   cmake -S SRC -B BUILD -G Ninja \
-#       -DCMAKE_TOOLCHAIN_FILE="$KSE_QT_MINGW/lib/cmake/Qt6/qt.toolchain.cmake" \
-#       -DQT_CHAINLOAD_TOOLCHAIN_FILE="$KSE_WINDOWS_TOOLCHAIN" \
-#       -DSQLite3_INCLUDE_DIR="$KSE_SQLITE_MINGW/include" \
-#       -DSQLite3_LIBRARY="$KSE_SQLITE_MINGW/lib/libsqlite3.a" \
-#       -DGTest_DIR="$KSE_GTEST_MINGW/lib/cmake/GTest"
-#
-# (kse_windows_cmake_args prints those options, one a line.)
+# The configure preset windows (CMakePresets.json) builds the program against them: it
+# takes Qt's toolchain file, chain-loading cmake/mingw-w64-x86_64.cmake, and the SQLite and
+# GoogleTest above from the folder that the environment variable KSE_WINDOWS_CACHE names,
+# which is exported here.
 # shellcheck shell=bash
 
 # Debian packages for the Windows build and its tests.
@@ -42,7 +36,7 @@ KSE_WINDOWS_PACKAGES=(
     osslsigncode openssl
 )
 
-KSE_WINDOWS_CACHE=${KSE_WINDOWS_CACHE:-$HOME/.cache/kse-windows}
+export KSE_WINDOWS_CACHE=${KSE_WINDOWS_CACHE:-$HOME/.cache/kse-windows}
 KSE_QT_MINGW=$KSE_WINDOWS_CACHE/qt6-mingw
 KSE_SQLITE_MINGW=$KSE_WINDOWS_CACHE/sqlite-mingw
 KSE_GTEST_MINGW=$KSE_WINDOWS_CACHE/gtest-mingw
@@ -340,14 +334,4 @@ kse_wine_prefix() {
     # The first program started in the prefix also starts Wine's own background programs,
     # which stay; they are started here, away from any output that someone reads.
     WINEPREFIX=$prefix WINEDEBUG=-all /usr/lib/wine/wine64 cmd /c exit </dev/null >/dev/null 2>&1
-}
-
-# The cmake options that configure a project for Windows against the cache, one a line.
-kse_windows_cmake_args() {
-    printf '%s\n' \
-        "-DCMAKE_TOOLCHAIN_FILE=$KSE_QT_MINGW/lib/cmake/Qt6/qt.toolchain.cmake" \
-        "-DQT_CHAINLOAD_TOOLCHAIN_FILE=$KSE_WINDOWS_TOOLCHAIN" \
-        "-DSQLite3_INCLUDE_DIR=$KSE_SQLITE_MINGW/include" \
-        "-DSQLite3_LIBRARY=$KSE_SQLITE_MINGW/lib/libsqlite3.a" \
-        "-DGTest_DIR=$KSE_GTEST_MINGW/lib/cmake/GTest"
 }
