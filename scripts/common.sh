@@ -23,11 +23,24 @@ install_missing_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
 }
 
-# configure_and_build BUILD_DIR [cmake options...]
+# The build folders, their options and their tests are the presets of CMakePresets.json
+# (default: build/, sanitize: build-sanitize/, fuzz: build-fuzz/, bench: build-bench/,
+# windows: build-windows/). CMake finds the presets in the folder it is started in.
+
+# configure_and_build PRESET: configures the preset's build folder and builds what its build
+# preset names, with one job per core.
 configure_and_build() {
-    local build_dir=$1; shift
-    cmake -S "$(repo_root)" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-    cmake --build "$build_dir" --parallel "$(nproc)"
+    (cd "$(repo_root)" &&
+        cmake --preset "$1" >/dev/null &&
+        cmake --build --preset "$1" --parallel "$(nproc)")
+}
+
+# run_workflow PRESET: configures, builds and tests one build folder as the workflow preset
+# says, with one job per core for the build and for the tests.
+run_workflow() {
+    (cd "$(repo_root)" &&
+        CMAKE_BUILD_PARALLEL_LEVEL=$(nproc) CTEST_PARALLEL_LEVEL=$(nproc) \
+            cmake --workflow --preset "$1")
 }
 
 # What the layout check needs: Debian's clang-format, whose version fixes the layout.
@@ -36,15 +49,17 @@ KSE_FORMAT_PACKAGES=(clang-format)
 # What the fuzz targets need beyond the build packages: clang and its libFuzzer runtime.
 KSE_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
-# build_fuzzers BUILD_DIR: configures BUILD_DIR with clang and the fuzz targets, and
-# builds them. Fails loudly when clang is missing.
-build_fuzzers() {
-    local build_dir=$1
+# require_clang: fails loudly when clang++, which the fuzz preset builds with, is missing.
+require_clang() {
     if ! command -v clang++ >/dev/null 2>&1; then
         echo "error: clang++ not found; the fuzz targets need clang (Debian packages: ${KSE_FUZZ_PACKAGES[*]})" >&2
         return 1
     fi
-    cmake -S "$(repo_root)" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DCMAKE_CXX_COMPILER=clang++ -DKSE_FUZZ=ON >/dev/null
-    cmake --build "$build_dir" --target kse_fuzzers --parallel "$(nproc)"
+}
+
+# build_fuzzers: configures build-fuzz/ (preset fuzz: clang and the fuzz targets) and builds
+# the targets.
+build_fuzzers() {
+    require_clang || return 1
+    configure_and_build fuzz
 }

@@ -11,16 +11,10 @@
 #   $KSE_WINDOWS_CACHE/sqlite-mingw   include/sqlite3.h, lib/libsqlite3.a
 #   $KSE_WINDOWS_CACHE/gtest-mingw    GoogleTest (lib/cmake/GTest, ...)
 #
-# A project is configured against them with
-#
-#   cmake -S SRC -B BUILD -G Ninja \
-#       -DCMAKE_TOOLCHAIN_FILE="$KSE_QT_MINGW/lib/cmake/Qt6/qt.toolchain.cmake" \
-#       -DQT_CHAINLOAD_TOOLCHAIN_FILE="$KSE_WINDOWS_TOOLCHAIN" \
-#       -DSQLite3_INCLUDE_DIR="$KSE_SQLITE_MINGW/include" \
-#       -DSQLite3_LIBRARY="$KSE_SQLITE_MINGW/lib/libsqlite3.a" \
-#       -DGTest_DIR="$KSE_GTEST_MINGW/lib/cmake/GTest"
-#
-# (kse_windows_cmake_args prints those options, one a line.)
+# The configure preset windows (CMakePresets.json) builds the program against them: it
+# takes Qt's toolchain file, chain-loading cmake/mingw-w64-x86_64.cmake, and the SQLite and
+# GoogleTest above from the folder that the environment variable KSE_WINDOWS_CACHE names,
+# which is exported here.
 # shellcheck shell=bash
 
 # Debian packages for the Windows build and its tests.
@@ -42,7 +36,7 @@ KSE_WINDOWS_PACKAGES=(
     osslsigncode openssl
 )
 
-KSE_WINDOWS_CACHE=${KSE_WINDOWS_CACHE:-$HOME/.cache/kse-windows}
+export KSE_WINDOWS_CACHE=${KSE_WINDOWS_CACHE:-$HOME/.cache/kse-windows}
 KSE_QT_MINGW=$KSE_WINDOWS_CACHE/qt6-mingw
 KSE_SQLITE_MINGW=$KSE_WINDOWS_CACHE/sqlite-mingw
 KSE_GTEST_MINGW=$KSE_WINDOWS_CACHE/gtest-mingw
@@ -232,34 +226,56 @@ kse_build_qt_mingw() {
 # ---------------------------------------------------------------------------------------
 # Static SQLite for MinGW
 
-# The compile-time options of Debian's libsqlite3 (its rules and configure options), so
-# both builds read a database alike.
+# SQLite's compile-time options. The program only reads: it opens the installation's
+# database read-only with flags (never as a URI: a name beginning with "file:" is passed as
+# "./file:..."), prepares one statement without parameters per table, SELECT * of an ordinary
+# table, and takes each value's text, on one thread. What stays of the options of Debian's
+# libsqlite3, which the Linux build links, is what decides whether a schema loads and what a
+# value reads as, so that both builds read any database alike and dump the same bytes.
 KSE_SQLITE_MINGW_DEFINES=(
-    -DSQLITE_SECURE_DELETE -DSQLITE_ENABLE_COLUMN_METADATA
-    -DSQLITE_ENABLE_FTS3 -DSQLITE_ENABLE_FTS3_PARENTHESIS
-    -DSQLITE_ENABLE_RTREE=1 -DSQLITE_SOUNDEX=1
-    -DSQLITE_ENABLE_UNLOCK_NOTIFY
-    -DSQLITE_OMIT_LOOKASIDE=1 -DSQLITE_ENABLE_DBSTAT_VTAB
+    # a view that names the rowid of another view or of a subquery works, as on Linux
     -DSQLITE_ALLOW_ROWID_IN_VIEW
-    -DSQLITE_ENABLE_UPDATE_DELETE_LIMIT=1
-    -DSQLITE_ENABLE_LOAD_EXTENSION
-    -DSQLITE_ENABLE_JSON1
+    # LIKE never matches a blob, as on Linux (in a view, for instance)
     -DSQLITE_LIKE_DOESNT_MATCH_BLOBS
-    -DSQLITE_THREADSAFE=1
-    -DSQLITE_ENABLE_FTS3_TOKENIZER=1
-    -DSQLITE_USE_URI=1
+    # the math functions and soundex(): a view or a computed (virtual generated) column may
+    # call them, and without them reading such a column fails
+    -DSQLITE_ENABLE_MATH_FUNCTIONS -DSQLITE_SOUNDEX=1
+    # how often a statement is prepared again when another program changes the schema while
+    # it is being read
     -DSQLITE_MAX_SCHEMA_RETRY=25
-    -DSQLITE_ENABLE_PREUPDATE_HOOK
-    -DSQLITE_ENABLE_SESSION
-    -DSQLITE_ENABLE_STMTVTAB
-    -DSQLITE_MAX_VARIABLE_NUMBER=250000
-    -DSQLITE_ENABLE_FTS4 -DSQLITE_ENABLE_FTS5 -DSQLITE_ENABLE_MATH_FUNCTIONS -DSQLITE_TEMP_STORE=1
+    # SQLite's own defaults, named so that a later version's defaults cannot part the two
+    # builds: mutexes compiled in (the connection is opened without its own), a query's
+    # temporary tables in files unless PRAGMA temp_store says otherwise
+    -DSQLITE_THREADSAFE=1 -DSQLITE_TEMP_STORE=1
+    # no lookaside memory per connection, as Debian builds it: less code, the same results
+    -DSQLITE_OMIT_LOOKASIDE=1
+    # not in Debian's build, and without effect on what is read: no code to load extensions
+    # (the program never allows it) and no memory statistics (never asked for)
+    -DSQLITE_OMIT_LOAD_EXTENSION -DSQLITE_DEFAULT_MEMSTATUS=0
 )
+# Left out, since reading two ordinary tables does not need them:
+# - the modules of virtual tables: FTS3 and FTS4 (with their tokenizer and parenthesis
+#   options), FTS5, R*Tree, dbstat and sqlite_stmt. Loading the schema only records such a
+#   table; its module is looked up when the table itself is read, so a database with such
+#   tables beside the two tables reads and exports the same without them (checked under Wine
+#   with FTS3, FTS4, FTS5 and R*Tree tables);
+# - what only writing uses: secure delete, the pre-update hook and sessions, UPDATE and
+#   DELETE with LIMIT (statements the program never runs; a trigger's statements take no
+#   LIMIT, so no schema needs it);
+# - interfaces the program does not call: column metadata, unlock notification, extension
+#   loading, URI file names, and room for 250,000 parameters in a statement;
+# - SQLITE_ENABLE_JSON1, which names what SQLite builds in anyway: the JSON functions stay.
+
+# The cache's SQLite is built again whenever these options change.
+kse_sqlite_mingw_options_hash() {
+    printf '%s\n' "${KSE_SQLITE_MINGW_DEFINES[@]}" | sha256sum | cut -c1-12
+}
 
 kse_build_sqlite_mingw() {
     local version
     version=$(kse_source_version libsqlite3-dev)
-    local stamp=$KSE_SQLITE_MINGW/.kse-built-$version
+    local stamp
+    stamp=$KSE_SQLITE_MINGW/.kse-built-$version-options-$(kse_sqlite_mingw_options_hash)
     [ -f "$stamp" ] && return 0
     kse_fetch_source sqlite3 "$version"
 
@@ -340,14 +356,4 @@ kse_wine_prefix() {
     # The first program started in the prefix also starts Wine's own background programs,
     # which stay; they are started here, away from any output that someone reads.
     WINEPREFIX=$prefix WINEDEBUG=-all /usr/lib/wine/wine64 cmd /c exit </dev/null >/dev/null 2>&1
-}
-
-# The cmake options that configure a project for Windows against the cache, one a line.
-kse_windows_cmake_args() {
-    printf '%s\n' \
-        "-DCMAKE_TOOLCHAIN_FILE=$KSE_QT_MINGW/lib/cmake/Qt6/qt.toolchain.cmake" \
-        "-DQT_CHAINLOAD_TOOLCHAIN_FILE=$KSE_WINDOWS_TOOLCHAIN" \
-        "-DSQLite3_INCLUDE_DIR=$KSE_SQLITE_MINGW/include" \
-        "-DSQLite3_LIBRARY=$KSE_SQLITE_MINGW/lib/libsqlite3.a" \
-        "-DGTest_DIR=$KSE_GTEST_MINGW/lib/cmake/GTest"
 }

@@ -69,7 +69,8 @@ check "the source archive has one top folder, kestrun-settings-exporter-$version
     test "$(ls "$work/sources")" = "kestrun-settings-exporter-$version"
 check "the source archive names the commit" grep -q -x "commit $commit" "$top/RELEASE-SOURCE.txt"
 check "the source archive holds the scripts that make the release" \
-    test -x "$top/scripts/release" -a -x "$top/scripts/windows-build" -a -f "$top/CMakeLists.txt"
+    test -x "$top/scripts/release" -a -x "$top/scripts/windows-build" -a -f "$top/CMakeLists.txt" \
+        -a -f "$top/CMakePresets.json"
 check "the source archive's files are those it lists" \
     bash -c 'cd "$1" && grep -E "^[0-9a-f]{64}  " RELEASE-SOURCE.txt | sha256sum --quiet --strict -c' _ "$top"
 check "the source archive's gzip header holds no name and no time" \
