@@ -48,3 +48,13 @@ build_fuzzers() {
         -DCMAKE_CXX_COMPILER=clang++ -DKSE_FUZZ=ON >/dev/null
     cmake --build "$build_dir" --target kse_fuzzers --parallel "$(nproc)"
 }
+
+# build_bench TARGET...: builds TARGETs in Release, without the tests, in build-bench/ (the
+# benchmark's build folder: scripts/bench, scripts/bench-generate).
+build_bench() {
+    local build_dir
+    build_dir="$(repo_root)/build-bench"
+    install_missing_packages cmake g++ make qt6-base-dev libsqlite3-dev
+    cmake -S "$(repo_root)" -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+    cmake --build "$build_dir" --parallel "$(nproc)" --target "$@" >/dev/null
+}
