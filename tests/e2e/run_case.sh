@@ -428,14 +428,16 @@ if [ "${UPDATE_GOLDEN:-0}" = 1 ]; then
         mkdir -p "$case_dir/expected"
         cp "$actual"/* "$case_dir/expected/"
         # Cases that name an export of this one expect its new bytes too.
+        others=()
         for reference in "$case_dir"/../*/expected/*.same-as; do
             [ -f "$reference" ] || continue
             other=$(dirname "$(dirname "$reference")")
             named=$(cat "$reference")
-            if [ "$other/$named" -ef "$case_dir/expected/$(basename "$named")" ]; then
-                echo "note: $(basename "$other") expects this export too ($(basename "$reference"))"
-            fi
+            [ "$other/$named" -ef "$case_dir/expected/$(basename "$named")" ] &&
+                others+=("$(basename "$other")")
         done
+        [ ${#others[@]} -eq 0 ] ||
+            echo "note: ${#others[@]} other cases expect this export too: ${others[*]}"
     fi
     echo "expected output of $(basename "$case_dir") rewritten"
     exit $failed
