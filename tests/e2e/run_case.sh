@@ -16,9 +16,14 @@
 #   args            optional: the program's arguments, one a line (none without the file)
 #   expected/       stdout, stderr, status and, when they are written, kestrunSettings.csv,
 #                   actionsRequired.txt (the list of settings to configure by hand) and
-#                   kestrunSettings.csv.partial (what a run that did not complete wrote)
+#                   kestrunSettings.csv.partial (what a run that did not complete wrote);
+#                   an export that several cases expect is kept once: the others hold
+#                   expected/kestrunSettings.csv.same-as (or .csv.partial.same-as), one line
+#                   naming that file relative to the case folder, as install.from does
 # Paths in the expected output are written with @ROOT@ for the temporary folder.
-# With UPDATE_GOLDEN=1 the expected/ folder is rewritten from this run instead.
+# With UPDATE_GOLDEN=1 the expected/ folder is rewritten from this run instead; a shared
+# export only by its own case: a case that names it keeps its .same-as while its run wrote
+# the same bytes, and is not rewritten at all when it did not.
 #
 # With KSE_UNDER_WINE=1 EXE is the Windows program, run under Wine in the prefix
 # $WINEPREFIX: the installation's program-data folder goes to the prefix's C:\ProgramData,
@@ -35,6 +40,22 @@ case_dir=$(cd "$2" && pwd)
 repo=$(cd "$(dirname "$0")/../.." && pwd)
 under_wine=${KSE_UNDER_WINE:-0}
 wine=/usr/lib/wine/wine64
+
+# shared_export FILE: the export file that expected/FILE.same-as names, or nothing without
+# that reference.
+shared_export() {
+    local reference="$case_dir/expected/$1.same-as"
+    [ ! -f "$reference" ] || echo "$case_dir/$(cat "$reference")"
+}
+for file in kestrunSettings.csv kestrunSettings.csv.partial; do
+    shared=$(shared_export $file)
+    if [ -n "$shared" ] && { [ -e "$case_dir/expected/$file" ] || [ ! -f "$shared" ] ||
+        [[ $shared == *.same-as ]]; }; then
+        echo "FAIL: expected/$file.same-as must name an expected export of another case, and"
+        echo "      expected/$file must not be there too"
+        exit 1
+    fi
+done
 
 install_dir="$case_dir/install"
 if [ -f "$case_dir/install.from" ]; then
@@ -390,9 +411,33 @@ if [ "${UPDATE_GOLDEN:-0}" = 1 ]; then
             cp "$actual"/kestrunSettings.csv* "$case_dir/expected/" 2>/dev/null || true
         fi
     else
+        # A shared export is rewritten by its own case alone.
+        for file in kestrunSettings.csv kestrunSettings.csv.partial; do
+            shared=$(shared_export $file)
+            [ -n "$shared" ] || continue
+            if ! cmp -s "$shared" "$actual/$file"; then
+                echo "NOT rewritten: this run's $file is not $(cat "$case_dir/expected/$file.same-as"),"
+                echo "which expected/$file.same-as names. Rewrite the case that holds that file"
+                echo "first, or delete the .same-as file to give this case a copy of its own."
+                exit 1
+            fi
+            rm "$actual/$file"
+            cp "$case_dir/expected/$file.same-as" "$actual/"
+        done
         rm -rf "${case_dir:?}/expected"
         mkdir -p "$case_dir/expected"
         cp "$actual"/* "$case_dir/expected/"
+        # Cases that name an export of this one expect its new bytes too.
+        others=()
+        for reference in "$case_dir"/../*/expected/*.same-as; do
+            [ -f "$reference" ] || continue
+            other=$(dirname "$(dirname "$reference")")
+            named=$(cat "$reference")
+            [ "$other/$named" -ef "$case_dir/expected/$(basename "$named")" ] &&
+                others+=("$(basename "$other")")
+        done
+        [ ${#others[@]} -eq 0 ] ||
+            echo "note: ${#others[@]} other cases expect this export too: ${others[*]}"
     fi
     echo "expected output of $(basename "$case_dir") rewritten"
     exit $failed
@@ -403,6 +448,8 @@ expected() {
     if [ "$under_wine" = 1 ] && [ "$1" != kestrunSettings.csv ] &&
         [ -f "$case_dir/expected-windows/$1" ]; then
         echo "$case_dir/expected-windows/$1"
+    elif [[ $1 == kestrunSettings.csv* ]] && [ -f "$case_dir/expected/$1.same-as" ]; then
+        shared_export "$1"
     else
         echo "$case_dir/expected/$1"
     fi
