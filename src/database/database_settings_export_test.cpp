@@ -1,5 +1,4 @@
 #include "common/export_location.h"
-
 #include "common/export_stopped.h"
 #include "common/installation_paths.h"
 #include "database/database_settings_export.h"

@@ -1,7 +1,6 @@
 #include "database/group_preferences_exporter.h"
 
 #include "common/export_stopped.h"
-
 #include "export/export_file.h"
 #include "platform/console.h"
 #include "support/test_files.h"

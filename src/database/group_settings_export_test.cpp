@@ -1,5 +1,4 @@
 #include "common/export_location.h"
-
 #include "common/export_stopped.h"
 #include "database/group_name_table.h"
 #include "database/group_settings_export.h"

@@ -1,7 +1,6 @@
 #include "database/res_computer_preferences_exporter.h"
 
 #include "common/export_stopped.h"
-
 #include "database/group_preferences_exporter.h"
 #include "export/export_file.h"
 #include "support/test_files.h"

@@ -1,7 +1,6 @@
 #include "export/branch_settings.h"
 
 #include "common/export_stopped.h"
-
 #include "export/export_file.h"
 #include "export/localized_messages.h"
 #include "platform/console.h"

@@ -1,7 +1,6 @@
 #include "export/export_file.h"
 
 #include "common/export_stopped.h"
-
 #include "support/failing_output_file.h"
 #include "support/test_files.h"
 

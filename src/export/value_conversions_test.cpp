@@ -1,7 +1,6 @@
 #include "export/value_conversions.h"
 
 #include "common/export_stopped.h"
-
 #include "export/branch_preferences_exporter.h"
 #include "export/export_file.h"
 #include "export/run_report.h"
